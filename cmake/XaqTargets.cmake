@@ -26,3 +26,47 @@ function(xaq_unit_test name)
   xaq_warnings(${name})
   gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# Adds every subfolder of the current folder that has a CMakeLists.txt, so rooms can add their
+# perf/ and tests/ pieces without editing a shared list.
+function(xaq_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
+
+# Wine: one prefix per build folder, created once by a fixture so parallel tests never race on it.
+if(NOT XAQ_NATIVE AND NOT TARGET xaq_wine_fixture_defined)
+  find_program(XAQ_WINE wine)
+  find_program(XAQ_XVFB_RUN xvfb-run)
+  set(XAQ_WINEPREFIX ${PROJECT_BINARY_DIR}/wineprefix)
+  set(XAQ_WINE_ENV "WINEPREFIX=${XAQ_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;WINEARCH=win32")
+endif()
+
+function(xaq_wine_fixture)
+  if(XAQ_NATIVE OR TEST wine_prefix)
+    return()
+  endif()
+  add_test(NAME wine_prefix COMMAND ${XAQ_WINE} wineboot -i)
+  set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${XAQ_WINE_ENV}"
+                                               LABELS win32 TIMEOUT 300)
+endfunction()
+
+# xaq_wine_test(name [GUI] COMMAND exe args...): runs a Windows program under Wine (label win32);
+# GUI programs get a virtual X display from xvfb-run.
+function(xaq_wine_test name)
+  cmake_parse_arguments(T "GUI" "" "COMMAND" ${ARGN})
+  xaq_wine_fixture()
+  if(T_GUI)
+    set(cmd ${XAQ_XVFB_RUN} -a ${XAQ_WINE} ${T_COMMAND})
+  else()
+    set(cmd ${XAQ_WINE} ${T_COMMAND})
+  endif()
+  add_test(NAME ${name} COMMAND ${cmd})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${XAQ_WINE_ENV}"
+                                          LABELS win32 TIMEOUT 300)
+endfunction()

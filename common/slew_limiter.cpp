@@ -36,7 +36,7 @@ AngleSlewLimiter::AngleSlewLimiter(double ratePerSecond, double initialDeg)
 
 double AngleSlewLimiter::step(double now) {
   const double allowed = takeElapsed(lastTime, now) * rate;
-  if (allowed > kMinimumStep) {
+  if (allowed > SlewLimiter::kMinimumStep) {
     const double gap = wrap180(wrap360(target) - current);  // short way round
     if (gap > allowed) {
       current = wrap360(current + allowed);

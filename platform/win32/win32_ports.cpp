@@ -1,0 +1,113 @@
+// Ports served by the real Win32 API, inside the host's process.
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/ports.h"
+
+namespace xaq::platform {
+
+namespace {
+
+// A thread timer has no context argument; the module runs one cycle timer at a time.
+TickFunction gTick = nullptr;
+void* gTickContext = nullptr;
+
+void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD) {
+  if (gTick != nullptr) gTick(gTickContext);
+}
+
+HMODULE thisModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&onTimer), &module);
+  return module;
+}
+
+class Win32Timer final : public CycleTimer {
+ public:
+  bool start(std::uint32_t periodMs, TickFunction tick, void* context) override {
+    stop();
+    gTick = tick;
+    gTickContext = context;
+    id_ = SetTimer(nullptr, 0, periodMs, &onTimer);
+    return id_ != 0;
+  }
+  void stop() override {
+    if (id_ != 0) KillTimer(nullptr, id_);
+    id_ = 0;
+    gTick = nullptr;
+    gTickContext = nullptr;
+  }
+
+ private:
+  UINT_PTR id_ = 0;
+};
+
+class Win32Windows final : public HostWindows {
+ public:
+  WindowHandle find(const char* className) override {
+    return reinterpret_cast<WindowHandle>(FindWindowA(className, nullptr));
+  }
+  bool isForeground(WindowHandle window) override {
+    return window != 0 && reinterpret_cast<WindowHandle>(GetForegroundWindow()) == window;
+  }
+  std::uint32_t threadOf(WindowHandle window) override {
+    return GetWindowThreadProcessId(reinterpret_cast<HWND>(window), nullptr);
+  }
+};
+
+class Win32Addon final : public AddonTransport {
+ public:
+  std::intptr_t exchange(WindowHandle window, std::uint32_t message, std::size_t usedBytes,
+                         void* buffer) override {
+    if (window == 0) return 0;
+    return SendMessageA(reinterpret_cast<HWND>(window), message, static_cast<WPARAM>(usedBytes),
+                        reinterpret_cast<LPARAM>(buffer));
+  }
+};
+
+class Win32Files final : public SimulatorFiles {
+ public:
+  std::string simulatorFolder() override {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    std::string folder(path, length);
+    const auto slash = folder.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+  }
+};
+
+class Win32Resources final : public ModuleResources {
+ public:
+  ByteView find(const char* type, std::uint32_t id) override {
+    return load(FindResourceA(thisModule(), MAKEINTRESOURCEA(id), type));
+  }
+  ByteView find(const char* type, const char* name) override {
+    return load(FindResourceA(thisModule(), name, type));
+  }
+
+ private:
+  static ByteView load(HRSRC found) {
+    if (found == nullptr) return {};
+    HGLOBAL handle = LoadResource(thisModule(), found);
+    const void* data = handle != nullptr ? LockResource(handle) : nullptr;
+    if (data == nullptr) return {};
+    return ByteView{static_cast<const std::uint8_t*>(data), SizeofResource(thisModule(), found)};
+  }
+};
+
+}  // namespace
+
+Ports defaultPorts() {
+  static Win32Timer timer;
+  static Win32Windows windows;
+  static Win32Addon addon;
+  static Win32Files files;
+  static Win32Resources resources;
+  return Ports{&timer, &windows, &addon, &files, &resources};
+}
+
+}  // namespace xaq::platform

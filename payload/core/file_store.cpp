@@ -1,5 +1,6 @@
 #include "payload/core/file_store.h"
 
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -14,7 +15,17 @@ std::filesystem::path stagingPath(const fs::path& target) {
   return staged;
 }
 
-std::string quotedPath(const fs::path& file) { return "\"" + file.lexically_normal().string() + "\""; }
+// UTF-8 on every platform, so a message never fails on a name the narrow code page cannot hold.
+std::string quotedPath(const fs::path& file) {
+  try {
+    std::u8string name = file.lexically_normal().u8string();
+    std::string quoted(1, '"');
+    quoted.append(name.begin(), name.end()).push_back('"');
+    return quoted;
+  } catch (const std::exception&) {
+    return "(a file whose name cannot be shown)";
+  }
+}
 
 std::optional<std::string> DiskFileStore::read(const fs::path& file, std::string& error) {
   std::error_code ec;

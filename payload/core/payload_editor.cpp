@@ -118,10 +118,13 @@ bool PayloadEditor::save(WeightUnit unit, FileStore& files, std::string& error) 
   if (!files.commit(notesFile, error)) {
     std::string restoreError;
     bool restored = files.stage(configFile, oldConfig, restoreError) && files.commit(configFile, restoreError);
-    error = "Cannot save: " + error +
-            (restored ? std::string(kNothingSaved)
-                      : " " + quotedPath(configFile) + " was already replaced and could not be restored: " +
-                            restoreError);
+    error.insert(0, "Cannot save: ");
+    if (restored) {
+      error += kNothingSaved;
+    } else {
+      error.append(" ").append(quotedPath(configFile));
+      error.append(" was already replaced and could not be restored: ").append(restoreError);
+    }
     return false;
   }
   configText_ = std::move(config);

@@ -1,0 +1,293 @@
+// A small Win32 host that loads the real gauge module the way the simulator does — LoadLibrary,
+// the two exported data objects, a panel-service table, module init and deinit, a message loop
+// for the thread timer — and checks what the module does through them. Run under Wine by ctest.
+//
+//   xaq-winhost.exe <path of Xaq-Orvek.gau>
+
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "frame/abi/host_abi.h"
+
+namespace {
+
+using namespace xaq::abi;
+
+// ---- what the module must show -----------------------------------------------------------------
+
+const char* const kGaugeNames[] = {
+    "Airspeed", "Airspeed_V", "Altimeter", "Altimeter_V", "VSI", "VSI_V", "RMI", "RMI_V", "HSI",
+    "HSI_V", "PFCS", "PFCS_V", "StandbyAlt", "StandbyAlt_V", "Torque1", "Torque1_V", "Torque2",
+    "Torque2_V", "PropRPM1", "PropRPM1_V", "PropRPM2", "PropRPM2_V", "ITT1", "ITT1_V", "ITT2",
+    "ITT2_V", "NH1", "NH1_V", "NH2", "NH2_V", "NL1", "NL1_V", "NL2", "NL2_V", "FF1", "FF1_V", "FF2",
+    "FF2_V", "AltSel", "AltSelector_V", "TurnSlip", "TurnSlip_V", "FlapsInd", "FlapsInd_V",
+    "LeftGlareshield", "Clock_V", "NAV1", "NAV1_V", "NAV2", "NAV2_V", "autopilot", "autopilot_V",
+    "gear", "gear_V", "StandbyADI", "StandbyADIV", "ADI", "ADI_V", "Advisory", "AdvisoryV",
+    "Annunciators", "Annunciators_V", "Overhead", "VCOverhead1", "VCOverhead2", "VCOverhead3",
+    "VCOverhead4", "VCOverhead5", "VCOverhead6", "VCOverhead7", "Bypass", "BypassV",
+    "FuelTankTemp", "FuelTankTempV", "EngOil1", "EngOil1_V", "EngOil2_V", "FuelTemp_V", "ECU",
+    "ECU_V", "FUEL", "Fuel1_V", "Fuel2_V", "FuelInd_V", "Feather", "Airspeed_G", "RMI_G", "EADI",
+    "EHSI", "Pedestal", "Pedestal_V_WXR", "Pedestal_V_RADIO", "WarningLights", "Warning_V",
+    "Caution_V", "Clipboard", "TCAS", "TCAS_V", "EADI_V", "EHSI_V", "Compass_V", "FMC", "Post"};
+
+const std::uint32_t kLookupOrder[] = {
+    61, 64, 81, 74, 614, 65, 70, 71, 72, 82, 60, 78, 80, 77, 79, 103, 114, 107, 105, 112, 113,
+    793, 794, 624, 643, 662, 681, 625, 644, 663, 682, 638, 657, 676, 695, 631, 650, 669, 688,
+    156, 191, 226, 261, 700, 708, 716, 724, 130, 165, 200, 235, 561, 571, 581, 591, 562, 572,
+    582, 592, 129, 164, 199, 234, 131, 166, 201, 236, 564, 574, 584, 594, 707, 715, 723, 731,
+    741, 791, 304, 303, 313, 317, 318, 325, 328, 333, 334, 332, 331, 323, 868, 824, 364, 740,
+    604, 745, 746, 747, 749, 3, 6, 4, 5, 336, 24, 27, 23, 870, 16, 18, 550, 59, 39, 43, 52,
+    44, 46, 46, 55, 20, 45, 31, 35, 40, 41, 354, 38, 874, 875, 876, 877, 878, 879, 880, 881,
+    904, 905, 13, 10, 11, 368, 621, 14, 622, 341, 350, 342, 800, 343, 344};
+constexpr std::size_t kLookupsPerCycle = sizeof kLookupOrder / sizeof kLookupOrder[0];
+static_assert(kLookupsPerCycle == 149);
+
+// ---- the host side -------------------------------------------------------------------------------
+
+struct Lookup {
+  std::uint32_t id;
+  double timeMs;
+};
+
+std::vector<Lookup> gLookups;
+std::vector<std::pair<std::uint32_t, std::uint32_t>> gEvents;
+int gElementServiceCalls = 0;
+LARGE_INTEGER gFrequency;
+double gSimSeconds = 0.0;
+
+double nowMs() {
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(gFrequency.QuadPart);
+}
+
+std::uint32_t __stdcall triggerKeyEvent(std::uint32_t id, std::uint32_t value) {
+  gEvents.emplace_back(id, value);
+  return 0;
+}
+
+// Values the host reports; everything else reads 0.
+double hostValue(std::uint32_t id) {
+  switch (id) {
+    case 61: return 180.0;
+    case 74: return 5000.0;
+    case 604: return gSimSeconds;
+    case 791: return 4000.0;
+    default: return 0.0;
+  }
+}
+
+void __stdcall lookupVariable(HostVarRecord* record) {
+  if (record->id == 61) gSimSeconds += 0.056;  // a cycle starts with the airspeed lookup
+  gLookups.push_back({record->id, nowMs()});
+  record->value = hostValue(record->id);
+}
+
+std::uint32_t __stdcall elementService(ElementHeader*) {
+  ++gElementServiceCalls;
+  return 0;
+}
+
+std::uint32_t __stdcall elementServiceWithWord(ElementHeader*, std::uint32_t) {
+  ++gElementServiceCalls;
+  return 0;
+}
+
+void* gServices[kPanelServiceCount];
+
+void fillServiceTable() {
+  for (void*& entry : gServices) entry = nullptr;
+  for (int e : {24, 26, 27, 29, 31}) gServices[e] = reinterpret_cast<void*>(&elementService);
+  for (int e : {25, 28}) gServices[e] = reinterpret_cast<void*>(&elementServiceWithWord);
+  gServices[kServiceTriggerKeyEvent] = reinterpret_cast<void*>(&triggerKeyEvent);
+  gServices[kServiceLookupVariable] = reinterpret_cast<void*>(&lookupVariable);
+}
+
+// ---- checks --------------------------------------------------------------------------------------
+
+int gPassed = 0;
+int gFailed = 0;
+
+void check(bool ok, const char* format, ...) {
+  char text[512];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  std::printf("%s: %s\n", ok ? "PASS" : "FAIL", text);
+  (ok ? gPassed : gFailed) += 1;
+}
+
+// Pumps the thread's messages (the module's timer arrives here) for the given time.
+void pumpMessages(double milliseconds) {
+  const double until = nowMs() + milliseconds;
+  MSG msg;
+  while (nowMs() < until) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
+  }
+}
+
+// Start times of the cycles seen in the lookups so far.
+std::vector<double> cycleStarts() {
+  std::vector<double> starts;
+  for (std::size_t i = 0; i < gLookups.size(); ++i) {
+    if (gLookups[i].id == kLookupOrder[0] && (i % kLookupsPerCycle) == 0) starts.push_back(gLookups[i].timeMs);
+  }
+  return starts;
+}
+
+std::string windowsPath(const char* path) {
+  std::string p(path);
+  if (!p.empty() && p[0] == '/') {  // a Unix path handed over by the test runner under Wine
+    p = "Z:" + p;
+    for (char& c : p) c = c == '/' ? '\\' : c;
+  }
+  return p;
+}
+
+struct Module {
+  HMODULE handle = nullptr;
+  ImportTable* imports = nullptr;
+  ModuleLinkage* linkage = nullptr;
+};
+
+Module load(const std::string& path) {
+  Module m;
+  m.handle = LoadLibraryA(path.c_str());
+  if (m.handle == nullptr) return m;
+  m.imports = reinterpret_cast<ImportTable*>(GetProcAddress(m.handle, "ImportTable"));
+  m.linkage = reinterpret_cast<ModuleLinkage*>(GetProcAddress(m.handle, "Linkage"));
+  return m;
+}
+
+void checkLinkage(const ModuleLinkage& linkage) {
+  check(linkage.moduleId == 0x13, "Linkage word 0 is 0x13 (0x%x)", linkage.moduleId);
+  check(linkage.moduleVersion == 0x800, "Linkage module version is 0x800 (0x%x)", linkage.moduleVersion);
+  int count = 0;
+  while (count < 200 && linkage.gauges[count] != nullptr) ++count;
+  check(count == 103, "Linkage lists 103 gauge headers and then 0 (%d)", count);
+  int good = 0;
+  for (int i = 0; i < count && i < 103; ++i) {
+    const GaugeHeader* g = linkage.gauges[i];
+    if (g->version == 800 && g->defaultSize == 100 && g->name != nullptr &&
+        std::strcmp(g->name, kGaugeNames[i]) == 0 && g->callback != nullptr &&
+        g->elements != nullptr && g->elements[0] != nullptr && g->elements[1] == nullptr &&
+        g->mouseTable != nullptr) {
+      ++good;
+    } else {
+      std::printf("  bad header %d (%s)\n", i, g->name != nullptr ? g->name : "(no name)");
+    }
+  }
+  check(good == 103, "every header: version 800, size 100, the listed name, one element, callback, mouse table (%d good)", good);
+}
+
+void checkCycle() {
+  bool ordered = gLookups.size() >= kLookupsPerCycle;
+  for (std::size_t i = 0; ordered && i < kLookupsPerCycle; ++i) ordered = gLookups[i].id == kLookupOrder[i];
+  check(ordered, "the first cycle performs exactly the 149 lookups in order (%u lookups so far)",
+        static_cast<unsigned>(gLookups.size()));
+  check(gLookups.size() % kLookupsPerCycle == 0, "every cycle is complete (%u lookups)",
+        static_cast<unsigned>(gLookups.size()));
+
+  const std::vector<double> starts = cycleStarts();
+  check(starts.size() >= 10, "the thread timer keeps firing (%u cycles in 1.2 s)", static_cast<unsigned>(starts.size()));
+  if (starts.size() >= 2) {
+    const double mean = (starts.back() - starts.front()) / static_cast<double>(starts.size() - 1);
+    double shortest = 1e9;
+    for (std::size_t i = 1; i < starts.size(); ++i) shortest = std::min(shortest, starts[i] - starts[i - 1]);
+    check(mean > 50.0 && mean < 75.0, "cycles repeat every 56 ms of loop time (mean %.1f ms)", mean);
+    check(shortest > 35.0, "no cycle comes early (shortest gap %.1f ms)", shortest);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: xaq-winhost <Xaq-Orvek.gau>\n");
+    return 2;
+  }
+  QueryPerformanceFrequency(&gFrequency);
+  const std::string path = windowsPath(argv[1]);
+
+  // The simulator's main window, which the module looks for at creation.
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "FS98MAIN";
+  RegisterClassA(&wc);
+  HWND mainWindow = CreateWindowA("FS98MAIN", "Xaq winhost", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
+  check(mainWindow != nullptr, "host main window FS98MAIN created");
+
+  Module m = load(path);
+  check(m.handle != nullptr, "LoadLibrary %s", path.c_str());
+  check(m.imports != nullptr && m.linkage != nullptr, "both exports found: ImportTable and Linkage");
+  if (m.handle == nullptr || m.imports == nullptr || m.linkage == nullptr) {
+    std::printf("%d passed, %d failed\n", gPassed, gFailed);
+    return 1;
+  }
+  check(m.imports->slotId == 0x0F && m.imports->panelServices == nullptr && m.imports->endId == 0,
+        "ImportTable holds the 0x0F slot, an empty pointer and the end marker");
+  checkLinkage(*m.linkage);
+
+  fillServiceTable();
+  m.imports->panelServices = gServices;
+
+  m.linkage->moduleInit();
+  m.linkage->moduleInit();  // the host may call it twice; the second does nothing
+  check(gLookups.empty(), "init runs no cycle by itself");
+  pumpMessages(1200);
+  checkCycle();
+
+  // The Post gauge's install service.
+  GaugeHeader* post = m.linkage->gauges[102];
+  gEvents.clear();
+  post->callback(post, kServiceInstall, 0);
+  const std::vector<std::pair<std::uint32_t, std::uint32_t>> setup = {
+      {66508, 55}, {66508, 65}, {66508, 10}, {66508, 125}, {66508, 225}};
+  check(gEvents == setup, "Post install sends event 66508 with 55, 65, 10, 125, 225 (%u events)",
+        static_cast<unsigned>(gEvents.size()));
+
+  // A common routine goes to the host's element services.
+  const int before = gElementServiceCalls;
+  m.linkage->gauges[5]->routine4(1);
+  check(gElementServiceCalls == before + 1, "a gauge's common routine calls the host's element service");
+
+  m.linkage->moduleDeinit();
+  const std::size_t lookupsAtDeinit = gLookups.size();
+  pumpMessages(400);
+  check(gLookups.size() == lookupsAtDeinit, "deinit stops the timer: no lookup afterwards (%u more)",
+        static_cast<unsigned>(gLookups.size() - lookupsAtDeinit));
+  check(FreeLibrary(m.handle) != 0, "FreeLibrary");
+
+  // A second load, init and deinit in the same process.
+  gLookups.clear();
+  Module again = load(path);
+  check(again.handle != nullptr && again.linkage != nullptr, "second LoadLibrary");
+  if (again.handle != nullptr && again.linkage != nullptr) {
+    again.imports->panelServices = gServices;
+    again.linkage->moduleInit();
+    pumpMessages(300);
+    check(gLookups.size() >= kLookupsPerCycle && gLookups[0].id == kLookupOrder[0],
+          "the second load cycles again (%u lookups)", static_cast<unsigned>(gLookups.size()));
+    again.linkage->moduleDeinit();
+    const std::size_t n = gLookups.size();
+    pumpMessages(200);
+    check(gLookups.size() == n, "the second deinit stops the timer");
+    FreeLibrary(again.handle);
+  }
+
+  DestroyWindow(mainWindow);
+  std::printf("%d passed, %d failed\n", gPassed, gFailed);
+  return gFailed == 0 ? 0 : 1;
+}

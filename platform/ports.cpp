@@ -14,7 +14,8 @@ Ports& ports() { return current(); }
 void installPorts(const Ports& replacement) {
   current() = replacement.timer == nullptr && replacement.windows == nullptr &&
                       replacement.addon == nullptr && replacement.files == nullptr &&
-                      replacement.resources == nullptr
+                      replacement.resources == nullptr && replacement.keyboard == nullptr &&
+                      replacement.sound == nullptr
                   ? defaultPorts()
                   : replacement;
 }

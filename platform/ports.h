@@ -60,14 +60,41 @@ class ModuleResources {
   virtual ByteView find(const char* type, const char* name) = 0;
 };
 
-// The set of ports in force. Keyboard hook, sound device and drawing canvas join this set as the
-// rooms that need them are built.
+// Keystrokes on the host's window: a hook on the host's main thread and the key states.
+class Keyboard {
+ public:
+  // Called for every key message the hook sees; returns true when the module consumed the key.
+  using KeyHandler = bool (*)(void* context, std::uint32_t virtualKey, bool down, bool repeat);
+
+  virtual ~Keyboard() = default;
+  virtual bool installHook(std::uint32_t threadId, KeyHandler handler, void* context) = 0;
+  virtual void removeHook() = 0;
+  virtual bool isDown(std::uint32_t virtualKey) = 0;     // the key is held now
+  virtual bool isToggled(std::uint32_t virtualKey) = 0;  // caps lock and the like
+};
+
+// Cockpit sounds: one buffer per slot, loaded from a WAV image.
+class SoundDevice {
+ public:
+  virtual ~SoundDevice() = default;
+  virtual bool open(WindowHandle owner) = 0;  // false: no device, sound stays off
+  virtual void close() = 0;
+  virtual bool load(int slot, ByteView wav) = 0;
+  virtual void play(int slot, bool loop) = 0;
+  virtual void stop(int slot) = 0;
+  virtual void setAttenuation(int slot, std::int32_t hundredthsOfDecibel) = 0;
+};
+
+// The ports in force. The drawing canvas for the glass displays comes with them: it is opened on
+// the drawing surface the host hands each glass element (see platform/canvas.h).
 struct Ports {
   CycleTimer* timer = nullptr;
   HostWindows* windows = nullptr;
   AddonTransport* addon = nullptr;
   SimulatorFiles* files = nullptr;
   ModuleResources* resources = nullptr;
+  Keyboard* keyboard = nullptr;
+  SoundDevice* sound = nullptr;
 };
 
 // The ports of this build (Win32 or portable), unless a test installed its own.

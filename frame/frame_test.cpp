@@ -206,6 +206,24 @@ TEST_F(ModuleTest, SavedSelectionsComeBackAsDefaultsAfterDestroyAndCreate) {
   EXPECT_EQ(aircraft()->rmiSources.left, 2);
 }
 
+TEST_F(ModuleTest, TheCduTakesKeysOnceItsGaugeWasDrawnShownOrHidden) {
+  abi::GaugeHeader* fmc = gaugeNamed("FMC");
+  fmc->callback(fmc, abi::kServicePreDraw, 0);  // no aircraft yet: nothing to mark
+  Linkage.moduleInit();
+  AircraftState& s = *aircraft();
+  for (std::int32_t service : {abi::kServiceInit, abi::kServicePreUpdate, abi::kServicePostDraw}) {
+    fmc->callback(fmc, service, 0);
+  }
+  EXPECT_FALSE(s.flags.fmcKeyboardActive);
+  for (std::int32_t service : {abi::kServicePreDraw, abi::kServicePanelOpen, abi::kServicePanelClose}) {
+    s.flags.fmcKeyboardActive = false;
+    fmc->callback(fmc, service, 0);
+    EXPECT_TRUE(s.flags.fmcKeyboardActive) << service;
+    host.timer.fire();
+    EXPECT_TRUE(s.flags.fmcKeyboardActive) << "stays set";
+  }
+}
+
 // ---- the cycle ----
 
 TEST_F(ModuleTest, EachCycleLooksUpThe149VariablesInTheHostsOrder) {

@@ -13,39 +13,18 @@
 #include <vector>
 
 #include "frame/abi/host_abi.h"
+#include "tests/contract/host_contract.h"
 
 namespace {
 
 using namespace xaq::abi;
+namespace contract = xaq::contract;
 
 // ---- what the module must show -----------------------------------------------------------------
 
-const char* const kGaugeNames[] = {
-    "Airspeed", "Airspeed_V", "Altimeter", "Altimeter_V", "VSI", "VSI_V", "RMI", "RMI_V", "HSI",
-    "HSI_V", "PFCS", "PFCS_V", "StandbyAlt", "StandbyAlt_V", "Torque1", "Torque1_V", "Torque2",
-    "Torque2_V", "PropRPM1", "PropRPM1_V", "PropRPM2", "PropRPM2_V", "ITT1", "ITT1_V", "ITT2",
-    "ITT2_V", "NH1", "NH1_V", "NH2", "NH2_V", "NL1", "NL1_V", "NL2", "NL2_V", "FF1", "FF1_V", "FF2",
-    "FF2_V", "AltSel", "AltSelector_V", "TurnSlip", "TurnSlip_V", "FlapsInd", "FlapsInd_V",
-    "LeftGlareshield", "Clock_V", "NAV1", "NAV1_V", "NAV2", "NAV2_V", "autopilot", "autopilot_V",
-    "gear", "gear_V", "StandbyADI", "StandbyADIV", "ADI", "ADI_V", "Advisory", "AdvisoryV",
-    "Annunciators", "Annunciators_V", "Overhead", "VCOverhead1", "VCOverhead2", "VCOverhead3",
-    "VCOverhead4", "VCOverhead5", "VCOverhead6", "VCOverhead7", "Bypass", "BypassV",
-    "FuelTankTemp", "FuelTankTempV", "EngOil1", "EngOil1_V", "EngOil2_V", "FuelTemp_V", "ECU",
-    "ECU_V", "FUEL", "Fuel1_V", "Fuel2_V", "FuelInd_V", "Feather", "Airspeed_G", "RMI_G", "EADI",
-    "EHSI", "Pedestal", "Pedestal_V_WXR", "Pedestal_V_RADIO", "WarningLights", "Warning_V",
-    "Caution_V", "Clipboard", "TCAS", "TCAS_V", "EADI_V", "EHSI_V", "Compass_V", "FMC", "Post"};
-
-const std::uint32_t kLookupOrder[] = {
-    61, 64, 81, 74, 614, 65, 70, 71, 72, 82, 60, 78, 80, 77, 79, 103, 114, 107, 105, 112, 113,
-    793, 794, 624, 643, 662, 681, 625, 644, 663, 682, 638, 657, 676, 695, 631, 650, 669, 688,
-    156, 191, 226, 261, 700, 708, 716, 724, 130, 165, 200, 235, 561, 571, 581, 591, 562, 572,
-    582, 592, 129, 164, 199, 234, 131, 166, 201, 236, 564, 574, 584, 594, 707, 715, 723, 731,
-    741, 791, 304, 303, 313, 317, 318, 325, 328, 333, 334, 332, 331, 323, 868, 824, 364, 740,
-    604, 745, 746, 747, 749, 3, 6, 4, 5, 336, 24, 27, 23, 870, 16, 18, 550, 59, 39, 43, 52,
-    44, 46, 46, 55, 20, 45, 31, 35, 40, 41, 354, 38, 874, 875, 876, 877, 878, 879, 880, 881,
-    904, 905, 13, 10, 11, 368, 621, 14, 622, 341, 350, 342, 800, 343, 344};
-constexpr std::size_t kLookupsPerCycle = sizeof kLookupOrder / sizeof kLookupOrder[0];
-static_assert(kLookupsPerCycle == 149);
+using contract::kGaugeNames;
+using contract::kLookupOrder;
+using contract::kLookupsPerCycle;
 
 // ---- the host side -------------------------------------------------------------------------------
 
@@ -253,8 +232,8 @@ int main(int argc, char** argv) {
   GaugeHeader* post = m.linkage->gauges[102];
   gEvents.clear();
   post->callback(post, kServiceInstall, 0);
-  const std::vector<std::pair<std::uint32_t, std::uint32_t>> setup = {
-      {66508, 55}, {66508, 65}, {66508, 10}, {66508, 125}, {66508, 225}};
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> setup;
+  for (std::uint32_t value : contract::kPostSetupValues) setup.emplace_back(contract::kPostSetupEvent, value);
   check(gEvents == setup, "Post install sends event 66508 with 55, 65, 10, 125, 225 (%u events)",
         static_cast<unsigned>(gEvents.size()));
 

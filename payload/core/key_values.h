@@ -42,8 +42,10 @@ bool writeConfigValue(std::string& text, std::string_view key, std::string_view 
 // Reads a decimal number the way the editor's files hold them: optional sign, digits, an
 // optional fraction and exponent, then anything (a trailing unit such as "lbs" is ignored).
 // Empty text is 0. Text that does not start with a number, or whose magnitude exceeds
-// kLargestNumber, gives nullopt.
-inline constexpr double kLargestNumber = 1e9;
+// kLargestNumber, gives nullopt. The limit leaves room for the largest load the editor itself
+// can write (seats x passenger weight at the settings' own limits), so it can always read back
+// what it saved.
+inline constexpr double kLargestNumber = 1e19;
 std::optional<double> parseNumber(std::string_view text);
 
 // Plain decimal without grouping or exponent: whole numbers without a point, others with up to

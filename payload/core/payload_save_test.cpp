@@ -152,6 +152,17 @@ TEST_F(PayloadSave, AReadOnlyConfigurationIsStillReplaced) {
   EXPECT_NE(slurp(paths.configFile()).find("station_load.2=      0,"), std::string::npos);
 }
 
+TEST_F(PayloadSave, TheLargestLoadItCanWriteReadsBackIntoAWiderSpan) {
+  spit(paths.settingsFile, "person_weight=1e9\nnum_coach=1e9\nmax_baggage=1e9\nzero_weight=1e9\n");
+  PayloadEditor editor = loaded();
+  editor.setPassengerPercent(100);
+  std::string error;
+  ASSERT_TRUE(editor.save(WeightUnit::Pounds, disk, error)) << error;
+  const std::string config = slurp(paths.configFile());
+  EXPECT_NE(config.find("station_load.5=1000000000000000000, -5.0, 0.0, 0.0   // cabin\r\n"), std::string::npos);
+  EXPECT_EQ(loaded().sliders().passengerPercent, 100);
+}
+
 TEST_F(PayloadSave, MissingOrMalformedFilesAreNamedAndNothingIsWritten) {
   std::string error;
   {

@@ -27,6 +27,10 @@ std::optional<PayloadSettings> parseSettings(std::string_view text, std::string&
       error = std::string(entry.key) + " is not a number: \"" + value + "\"";
       return std::nullopt;
     }
+    if (std::fabs(*number) > kLargestSetting) {
+      error = std::string(entry.key) + " is out of range: \"" + value + "\"";
+      return std::nullopt;
+    }
     settings.*entry.field = *number;
   }
   settings.maxWeight = std::round(settings.maxWeight);

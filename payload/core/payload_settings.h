@@ -20,8 +20,12 @@ struct PayloadSettings {
   double maxWeight = 0;     // maximum take-off weight, a whole number
 };
 
+// Settings beyond this magnitude are refused: it keeps passenger counts and weights exact and
+// within what aircraft.cfg can be read back with.
+inline constexpr double kLargestSetting = 1e9;
+
 // Parses settings text. A missing or empty key counts as 0 (or an empty name); a value that is
-// not a number is an error, described in `error` with the key named.
+// not a number, or out of range, is an error, described in `error` with the key named.
 std::optional<PayloadSettings> parseSettings(std::string_view text, std::string& error);
 
 }  // namespace xaq::payload

@@ -13,16 +13,18 @@ rm -rf "$work" && mkdir -p "$work/shots" && cp -r "$testdata" "$work/install"
 ini=$(winpath "$work/install/stowplan.ini")
 aircraft=$(winpath "$work/install/aircraft")
 
-# Waits at most $2 seconds for process $1, then ends it; prints its exit status.
+# Waits at most $2 seconds for process $1, then ends it; leaves its exit status in $code. Runs in
+# this shell, not a subshell: only the shell that started the process can collect its status.
 finish() {
-  for _ in $(seq $(( $2 * 10 ))); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$1" 2>/dev/null; then kill "$1"; echo timeout; else wait "$1"; echo $?; fi
+  local tenths
+  for ((tenths = 0; tenths < $2 * 10; tenths++)); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$1" 2>/dev/null; then kill "$1"; code=timeout; else wait "$1"; code=$?; fi
 }
 
 echo "== editing session"
 wine "$stowplan" --settings "$ini" --aircraft "$aircraft" & app=$!
 wine "$driver" edit "$caption" "$(winpath "$work/shots")" || fail "editing session"
-code=$(finish $app 15)
+finish $app 15
 [ "$code" = 0 ] || fail "stowplan.exe ended with $code after File > Exit"
 cmp "$work/install/aircraft/aircraft.cfg" "$expected/aircraft.cfg" || fail "aircraft.cfg differs from the expected one"
 cmp "$work/install/aircraft/orvek-300_notes.txt" "$expected/orvek-300_notes.txt" || fail "notes file differs"
@@ -32,7 +34,7 @@ echo "== start without a settings file"
 cp -r "$work/install/aircraft" "$work/untouched"
 wine "$stowplan" --settings "$(winpath "$work/nowhere.ini")" --aircraft "$aircraft" & app=$!
 wine "$driver" expect-error "nowhere.ini" || fail "no clear message about the missing settings file"
-code=$(finish $app 15)
+finish $app 15
 [ "$code" = 1 ] || fail "stowplan.exe ended with $code, not 1, after a failed start"
 diff -r "$work/untouched" "$work/install/aircraft" >/dev/null || fail "a failed start changed the aircraft folder"
 

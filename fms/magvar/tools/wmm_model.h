@@ -1,0 +1,31 @@
+#pragma once
+// A spherical-harmonic main-field model in the World Magnetic Model's coefficient format, used
+// only to generate the sample variation grid (the module itself reads the grid file).
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace xaq::fms::tools {
+
+class WmmModel {
+ public:
+  // Parses a coefficient file: a header line "epoch name date", then "n m g h gdot hdot" lines
+  // (nT, nT/year) up to a line of nines. Nothing when no coefficient could be read.
+  static std::optional<WmmModel> parse(std::string_view text);
+
+  // Declination (east positive), degrees, at a geodetic position and height above the WGS 84
+  // ellipsoid, at a decimal year.
+  double declinationDeg(double latDeg, double lonDeg, double heightKm, double decimalYear) const;
+
+  double epoch() const { return epoch_; }
+  int maxDegree() const { return maxDegree_; }
+
+ private:
+  double epoch_ = 0.0;
+  int maxDegree_ = 0;
+  // Indexed [n][m], n and m up to maxDegree_.
+  std::vector<std::vector<double>> g_, h_, gDot_, hDot_;
+};
+
+}  // namespace xaq::fms::tools

@@ -15,9 +15,10 @@ function(xaq_library name)
 endfunction()
 
 # xaq_unit_test(name SOURCES a_test.cpp ... LIBS lib ...): one GoogleTest binary, label unit.
-# Native builds only: the Windows build proves itself under Wine instead.
+# Native builds only: the Windows build proves itself under Wine instead, and the fuzz build
+# has no GoogleTest.
 function(xaq_unit_test name)
-  if(NOT XAQ_NATIVE)
+  if(NOT XAQ_NATIVE OR XAQ_FUZZ)
     return()
   endif()
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})

@@ -11,7 +11,7 @@
 
 extern "C" {
 
-enum { kXaqPortableOsVersion = 1 };
+enum { kXaqPortableOsVersion = 2 };
 
 struct XaqPortableOs {
   uint32_t version;  // kXaqPortableOsVersion
@@ -31,6 +31,17 @@ struct XaqPortableOs {
   // Full path of the host program's executable (the simulator's folder is its directory).
   // Returns the length written, 0 on failure; always zero-terminates when size > 0.
   size_t (*programFileName)(void* host, char* buffer, size_t size);
+
+  // Version 2: the keyboard. A thread keyboard hook on the host's thread: hook(context, code,
+  // virtualKey, keyData) sees every key message (keyData as the Win32 lParam: bit 31 set on
+  // release); a non-zero result swallows the key. keyState answers like GetKeyState (bit 15 set
+  // while the key is down).
+  uintptr_t (*setKeyboardHook)(void* host, uint32_t threadId,
+                               intptr_t (*hook)(void* context, int code, uintptr_t virtualKey,
+                                                intptr_t keyData),
+                               void* context);
+  void (*removeKeyboardHook)(void* host, uintptr_t hookId);
+  int16_t (*keyState)(void* host, int virtualKey);
 };
 
 }  // extern "C"

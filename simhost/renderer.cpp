@@ -1,0 +1,409 @@
+#include "simhost/renderer.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <sstream>
+
+#include "simhost/geo.h"
+
+namespace xaq::sim {
+
+namespace {
+
+constexpr int kMinimumSize = 200;
+
+struct Bitmaps {
+  std::string folder;
+  std::map<std::uint32_t, cairo_surface_t*> cache;
+  ~Bitmaps() {
+    for (auto& [id, s] : cache) {
+      if (s != nullptr) cairo_surface_destroy(s);
+    }
+  }
+  cairo_surface_t* find(std::uint32_t id) {
+    if (id == 0 || folder.empty()) return nullptr;
+    auto found = cache.find(id);
+    if (found != cache.end()) return found->second;
+    const std::string path = folder + "/" + std::to_string(id) + ".png";
+    cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+      cairo_surface_destroy(s);
+      s = nullptr;
+    }
+    cache[id] = s;
+    return s;
+  }
+};
+
+void setColour(cairo_t* cr, std::uint32_t colorref) {
+  cairo_set_source_rgb(cr, (colorref & 0xFF) / 255.0, ((colorref >> 8) & 0xFF) / 255.0,
+                       ((colorref >> 16) & 0xFF) / 255.0);
+}
+
+std::string number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.4g", value);
+  return text;
+}
+
+void label(cairo_t* cr, double x, double y, const std::string& text, double size = 9) {
+  cairo_select_font_face(cr, "monospace", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, size);
+  cairo_move_to(cr, x, y);
+  cairo_show_text(cr, text.c_str());
+}
+
+void placeholderBox(cairo_t* cr, double x, double y, double w, double h, const std::string& text) {
+  cairo_set_source_rgba(cr, 0.3, 0.6, 1.0, 0.25);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_fill_preserve(cr);
+  cairo_set_source_rgb(cr, 0.3, 0.6, 1.0);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  cairo_set_source_rgb(cr, 0.85, 0.9, 1.0);
+  label(cr, x + 2, y + 10, text);
+}
+
+void blitSurface(cairo_t* cr, const abi::HostSurface& surface, double x, double y) {
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(surface.width),
+                                                      static_cast<int>(surface.height));
+  cairo_surface_flush(image);
+  unsigned char* dst = cairo_image_surface_get_data(image);
+  const int dstStride = cairo_image_surface_get_stride(image);
+  for (std::uint32_t row = 0; row < surface.height; ++row) {
+    std::copy_n(surface.pixels + static_cast<std::ptrdiff_t>(row) * surface.strideBytes, surface.width * 4,
+                dst + static_cast<std::ptrdiff_t>(row) * dstStride);
+  }
+  cairo_surface_mark_dirty(image);
+  cairo_set_source_surface(cr, image, x, y);
+  cairo_paint(cr);
+  cairo_surface_destroy(image);
+}
+
+struct Painter {
+  SimHost& host;
+  cairo_t* cr;
+  Bitmaps& bitmaps;
+  double gaugeWidth, gaugeHeight;
+
+  void paint(abi::ElementHeader* e, double parentX, double parentY, bool top) {
+    const ElementState state = evaluateElement(host, e);
+    if (state.hidden) return;
+    const double x = parentX + e->position.x - e->pivot.x;
+    const double y = parentY + e->position.y - e->pivot.y;
+    cairo_surface_t* bitmap = bitmaps.find(e->resourceId);
+    const std::string id = "#" + std::to_string(e->resourceId);
+    cairo_save(cr);
+    switch (e->kind) {
+      case abi::kNeedle: {
+        const auto& needle = *reinterpret_cast<abi::NeedleElement*>(e);
+        const double angle = needleAngle(needle, state.values[0]);
+        const double px = parentX + e->position.x, py = parentY + e->position.y;
+        cairo_translate(cr, px, py);
+        cairo_rotate(cr, angle * kDegToRad);
+        if (bitmap != nullptr) {
+          cairo_set_source_surface(cr, bitmap, -e->pivot.x, -e->pivot.y);
+          cairo_paint(cr);
+        } else {
+          const double length = 0.35 * std::min(gaugeWidth, gaugeHeight);
+          cairo_set_source_rgb(cr, 1.0, 0.55, 0.1);
+          cairo_set_line_width(cr, 3);
+          cairo_move_to(cr, 0, 0);
+          cairo_line_to(cr, 0, -length);
+          cairo_stroke(cr);
+          cairo_arc(cr, 0, 0, 4, 0, 2 * kPi);
+          cairo_fill(cr);
+          cairo_rotate(cr, -angle * kDegToRad);
+          cairo_set_source_rgb(cr, 1.0, 0.75, 0.4);
+          label(cr, 6, 12, id + "=" + number(state.values[0]));
+        }
+        break;
+      }
+      case abi::kString: {
+        const auto& s = *reinterpret_cast<abi::StringElement*>(e);
+        setColour(cr, s.background);
+        cairo_rectangle(cr, x, y, s.boxWidth, s.boxHeight);
+        cairo_fill(cr);
+        setColour(cr, s.foreground);
+        cairo_select_font_face(cr, s.fontName != nullptr ? s.fontName : "sans", CAIRO_FONT_SLANT_NORMAL,
+                               s.fontWeight >= 700 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+        cairo_set_font_size(cr, std::max(6.0, s.boxHeight * 0.8));
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr, state.text.c_str(), &extents);
+        double tx = x;
+        if (s.align == abi::kAlignCenter) tx = x + (s.boxWidth - extents.x_advance) / 2;
+        if (s.align == abi::kAlignRight) tx = x + s.boxWidth - extents.x_advance;
+        cairo_rectangle(cr, x, y, s.boxWidth, s.boxHeight);
+        cairo_clip(cr);
+        cairo_move_to(cr, tx, y + s.boxHeight * 0.8);
+        cairo_show_text(cr, state.text.c_str());
+        break;
+      }
+      case abi::kSlider: {
+        const auto& s = *reinterpret_cast<abi::SliderElement*>(e);
+        const double dx = state.values[0] * s.xPixelsPerUnit, dy = state.values[1] * s.yPixelsPerUnit;
+        if (bitmap != nullptr) {
+          cairo_set_source_surface(cr, bitmap, x + dx, y + dy);
+          cairo_paint(cr);
+        } else {
+          placeholderBox(cr, x + dx, y + dy, 36, 14, id);
+        }
+        break;
+      }
+      case abi::kIcon: {
+        const auto& icon = *reinterpret_cast<abi::IconElement*>(e);
+        const double last = icon.imageCount > 0 ? icon.imageCount - 1.0 : 0.0;
+        const auto index = static_cast<std::uint32_t>(std::clamp(std::floor(state.values[0]), 0.0, last));
+        cairo_surface_t* frame = bitmaps.find(e->resourceId + index);
+        if (frame != nullptr) {
+          cairo_set_source_surface(cr, frame, x, y);
+          cairo_paint(cr);
+        } else {
+          placeholderBox(cr, x, y, 40, 16, id + "[" + std::to_string(index) + "]");
+        }
+        break;
+      }
+      case abi::kMovingImage: {
+        const auto& m = *reinterpret_cast<abi::MovingImageElement*>(e);
+        cairo_surface_t* strip = bitmaps.find(m.stripResourceId);
+        if (strip != nullptr && bitmap != nullptr) {
+          const double w = cairo_image_surface_get_width(bitmap), h = cairo_image_surface_get_height(bitmap);
+          const double sw = cairo_image_surface_get_width(strip), sh = cairo_image_surface_get_height(strip);
+          auto travel = [](const abi::MovingImageAxis& axis, double v, double span) {
+            if (axis.maximum == axis.minimum) return 0.0;
+            return std::clamp((v - axis.minimum) / (axis.maximum - axis.minimum), 0.0, 1.0) * span;
+          };
+          cairo_rectangle(cr, x, y, w, h);
+          cairo_clip(cr);
+          cairo_set_source_surface(cr, strip, x - travel(m.x, state.values[0], sw - w),
+                                   y - travel(m.y, state.values[1], sh - h));
+          cairo_paint(cr);
+        } else {
+          placeholderBox(cr, x, y, 48, 24, id + " " + number(state.values[0]) + "," + number(state.values[1]));
+        }
+        break;
+      }
+      case abi::kSprite: {
+        const auto& s = *reinterpret_cast<abi::SpriteElement*>(e);
+        cairo_surface_t* texture = bitmaps.find(s.textureResourceId);
+        const double w = bitmap != nullptr ? cairo_image_surface_get_width(bitmap) : 80;
+        const double h = bitmap != nullptr ? cairo_image_surface_get_height(bitmap) : 80;
+        cairo_rectangle(cr, x, y, w, h);
+        cairo_clip(cr);
+        cairo_translate(cr, x + w / 2, y + h / 2);
+        cairo_rotate(cr, state.values[2] * kDegToRad);
+        cairo_translate(cr, state.values[0] * s.xPixelsPerUnit, state.values[1] * s.yPixelsPerUnit);
+        if (texture != nullptr) {
+          cairo_set_source_surface(cr, texture, -cairo_image_surface_get_width(texture) / 2.0,
+                                   -cairo_image_surface_get_height(texture) / 2.0);
+          cairo_paint(cr);
+        } else {
+          // A horizon: sky over ground, moved and turned like the texture.
+          cairo_set_source_rgb(cr, 0.16, 0.5, 0.86);
+          cairo_rectangle(cr, -2 * w, -2 * h, 4 * w, 2 * h);
+          cairo_fill(cr);
+          cairo_set_source_rgb(cr, 0.55, 0.35, 0.15);
+          cairo_rectangle(cr, -2 * w, 0, 4 * w, 2 * h);
+          cairo_fill(cr);
+        }
+        break;
+      }
+      default: {  // static image
+        if (bitmap != nullptr) {
+          cairo_set_source_surface(cr, bitmap, x, y);
+          cairo_paint(cr);
+        } else if (top) {
+          cairo_set_source_rgb(cr, 0.12, 0.12, 0.13);
+          cairo_paint(cr);
+          cairo_set_source_rgb(cr, 0.5, 0.5, 0.55);
+          cairo_set_line_width(cr, 2);
+          cairo_rectangle(cr, 1, 1, gaugeWidth - 2, gaugeHeight - 2);
+          cairo_stroke(cr);
+          cairo_set_source_rgb(cr, 0.8, 0.8, 0.8);
+          label(cr, 6, 14, e->gauge != nullptr && e->gauge->name != nullptr ? e->gauge->name : "", 11);
+          label(cr, 6, 26, id);
+        } else {
+          placeholderBox(cr, x, y, 40, 16, id);
+        }
+        break;
+      }
+    }
+    cairo_restore(cr);
+    if (e->surface != nullptr && host.surfaceFor(e) == e->surface) blitSurface(cr, *e->surface, x, y);
+    if (e->children != nullptr) {
+      for (abi::ElementHeader* const* c = e->children; *c != nullptr; ++c) paint(*c, x, y, false);
+    }
+  }
+};
+
+void extent(const abi::ElementHeader* e, double originX, double originY, double& w, double& h) {
+  const double x = originX + e->position.x - e->pivot.x, y = originY + e->position.y - e->pivot.y;
+  w = std::max(w, x + 48.0);
+  h = std::max(h, y + 24.0);
+  if (e->kind == abi::kString) {
+    const auto& s = *reinterpret_cast<const abi::StringElement*>(e);
+    w = std::max(w, x + s.boxWidth);
+    h = std::max(h, y + s.boxHeight);
+  }
+  if (e->surface != nullptr) {
+    w = std::max(w, x + e->surface->width);
+    h = std::max(h, y + e->surface->height);
+  }
+  if (e->children != nullptr) {
+    for (abi::ElementHeader* const* c = e->children; *c != nullptr; ++c) extent(*c, x, y, w, h);
+  }
+}
+
+}  // namespace
+
+double needleAngle(const abi::NeedleElement& needle, double value) {
+  const std::uint32_t n = needle.scale != nullptr ? needle.scaleCount : 0;
+  if (n == 0) return value;
+  const abi::PixPoint pivot = needle.header.position;
+  auto angleOf = [&](const abi::ScalePoint& p) {
+    return wrap360(std::atan2(p.x - pivot.x, -(p.y - pivot.y)) * kRadToDeg);
+  };
+  // Angles follow the table in order; each step goes the short way from the one before.
+  std::vector<double> angles(n);
+  angles[0] = angleOf(needle.scale[0]);
+  for (std::uint32_t i = 1; i < n; ++i) angles[i] = angles[i - 1] + wrap180(angleOf(needle.scale[i]) - angles[i - 1]);
+  const bool rising = needle.scale[n - 1].value >= needle.scale[0].value;
+  auto before = [&](double a, double b) { return rising ? a <= b : a >= b; };
+  if (before(value, needle.scale[0].value)) return angles[0];
+  for (std::uint32_t i = 1; i < n; ++i) {
+    if (before(value, needle.scale[i].value)) {
+      const double span = needle.scale[i].value - needle.scale[i - 1].value;
+      const double t = span != 0 ? (value - needle.scale[i - 1].value) / span : 0.0;
+      return angles[i - 1] + t * (angles[i] - angles[i - 1]);
+    }
+  }
+  return angles[n - 1];
+}
+
+ElementState evaluateElement(SimHost& host, abi::ElementHeader* e) {
+  ElementState state;
+  state.hidden = (e->imageFlags & abi::kImageHidden) != 0;
+  switch (e->kind) {
+    case abi::kNeedle: {
+      auto* n = reinterpret_cast<abi::NeedleElement*>(e);
+      state.values[0] = host.sourceValue(n->source, e);
+      state.valueCount = 1;
+      break;
+    }
+    case abi::kString: {
+      auto* s = reinterpret_cast<abi::StringElement*>(e);
+      state.values[0] = host.sourceValue(s->source, e);
+      state.valueCount = 1;
+      if (s->text != nullptr && s->textSize > 0) {
+        s->text[s->textSize - 1] = '\0';
+        state.text = s->text;
+      }
+      break;
+    }
+    case abi::kSlider: {
+      auto* s = reinterpret_cast<abi::SliderElement*>(e);
+      state.values[0] = host.sourceValue(s->x, e);
+      state.values[1] = host.sourceValue(s->y, e);
+      state.valueCount = 2;
+      break;
+    }
+    case abi::kIcon: {
+      auto* i = reinterpret_cast<abi::IconElement*>(e);
+      state.values[0] = host.sourceValue(i->source, e);
+      state.valueCount = 1;
+      break;
+    }
+    case abi::kMovingImage: {
+      auto* m = reinterpret_cast<abi::MovingImageElement*>(e);
+      state.values[0] = host.sourceValue(m->x.source, e);
+      state.values[1] = host.sourceValue(m->y.source, e);
+      state.valueCount = 2;
+      break;
+    }
+    case abi::kSprite: {
+      auto* s = reinterpret_cast<abi::SpriteElement*>(e);
+      state.values[0] = host.sourceValue(s->x, e);
+      state.values[1] = host.sourceValue(s->y, e);
+      state.values[2] = host.sourceValue(s->rotation, e);
+      state.valueCount = 3;
+      break;
+    }
+    default:
+      break;
+  }
+  // The callbacks may hide or show the element while they run.
+  state.hidden = (e->imageFlags & abi::kImageHidden) != 0;
+  return state;
+}
+
+abi::ElementHeader* elementAt(abi::GaugeHeader* gauge, const std::string& path) {
+  if (gauge == nullptr || gauge->elements == nullptr) return nullptr;
+  std::stringstream in(path);
+  std::string part;
+  abi::ElementHeader* const* list = gauge->elements;
+  abi::ElementHeader* current = nullptr;
+  while (std::getline(in, part, '.')) {
+    if (list == nullptr || part.empty() || part.find_first_not_of("0123456789") != std::string::npos) return nullptr;
+    const unsigned long index = std::stoul(part);
+    for (unsigned long i = 0; i < index; ++i) {
+      if (list[i] == nullptr) return nullptr;
+    }
+    current = list[index];
+    if (current == nullptr) return nullptr;
+    list = current->children;
+  }
+  return current;
+}
+
+bool renderGauge(SimHost& host, abi::GaugeHeader* gauge, const std::string& pngPath,
+                 const RenderOptions& options) {
+  if (gauge == nullptr) return false;
+  host.callGauge(gauge, abi::kServicePreDraw);
+
+  Bitmaps bitmaps;
+  bitmaps.folder = options.bitmapFolder;
+  abi::ElementHeader* top = gauge->elements != nullptr ? gauge->elements[0] : nullptr;
+  double width = kMinimumSize, height = kMinimumSize;
+  if (cairo_surface_t* background = top != nullptr ? bitmaps.find(top->resourceId) : nullptr) {
+    width = cairo_image_surface_get_width(background);
+    height = cairo_image_surface_get_height(background);
+  } else {
+    for (abi::ElementHeader* const* e = gauge->elements; e != nullptr && *e != nullptr; ++e) extent(*e, 0, 0, width, height);
+    for (abi::MouseRecord* r = gauge->mouseTable; r != nullptr && r->kind != abi::kMouseEnd; ++r) {
+      if (r->kind == abi::kMouseArea || r->kind == abi::kMouseGroup) {
+        width = std::max(width, static_cast<double>(r->x + r->width));
+        height = std::max(height, static_cast<double>(r->y + r->height));
+      }
+    }
+  }
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(std::ceil(width)),
+                                                      static_cast<int>(std::ceil(height)));
+  cairo_t* cr = cairo_create(image);
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_paint(cr);
+  Painter painter{host, cr, bitmaps, width, height};
+  bool first = true;
+  for (abi::ElementHeader* const* e = gauge->elements; e != nullptr && *e != nullptr; ++e) {
+    painter.paint(*e, 0, 0, first);
+    first = false;
+  }
+  // The mouse areas, faintly, so a placeholder gauge shows where its controls are.
+  cairo_set_source_rgba(cr, 1, 1, 0.3, 0.5);
+  cairo_set_line_width(cr, 1);
+  for (abi::MouseRecord* r = gauge->mouseTable; r != nullptr && r->kind != abi::kMouseEnd; ++r) {
+    if (r->kind == abi::kMouseArea) {
+      cairo_rectangle(cr, r->x + 0.5, r->y + 0.5, r->width - 1, r->height - 1);
+      cairo_stroke(cr);
+    }
+  }
+  cairo_destroy(cr);
+  const bool ok = cairo_surface_write_to_png(image, pngPath.c_str()) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(image);
+  return ok;
+}
+
+}  // namespace xaq::sim

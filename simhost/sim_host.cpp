@@ -1,0 +1,507 @@
+#include "simhost/sim_host.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "frame/abi/tooltip_format.h"
+#include "platform/portable/portable_os.h"
+#include "simhost/engines.h"
+#include "simhost/flight_model.h"
+#include "simhost/geo.h"
+#include "simhost/host_variables.h"
+#include "simhost/key_events.h"
+
+namespace xaq::sim {
+
+namespace {
+
+SimHost* gHost = nullptr;
+
+constexpr std::int64_t kMouseRepeatMs = 100;
+constexpr std::uint32_t kSurfaceSize = 200;  // until the element's bitmap tells its size
+
+// ---- panel services ----
+std::uint32_t XAQ_HOSTCALL elementService(abi::ElementHeader*) {
+  if (gHost != nullptr) gHost->onElementService();
+  return 0;
+}
+std::uint32_t XAQ_HOSTCALL elementServiceWithWord(abi::ElementHeader*, std::uint32_t) {
+  if (gHost != nullptr) gHost->onElementService();
+  return 0;
+}
+std::uint32_t XAQ_HOSTCALL triggerKeyEvent(std::uint32_t id, std::uint32_t value) {
+  if (gHost != nullptr) gHost->onTrigger(id, value, false);
+  return 0;
+}
+void XAQ_HOSTCALL lookupVariable(abi::HostVarRecord* record) {
+  if (gHost != nullptr && record != nullptr) gHost->onLookup(record);
+}
+
+void* gPanelServices[abi::kPanelServiceCount] = {};
+
+void fillPanelServices() {
+  for (int entry : {24, 26, 27, 29, 31}) gPanelServices[entry] = reinterpret_cast<void*>(&elementService);
+  for (int entry : {25, 28}) gPanelServices[entry] = reinterpret_cast<void*>(&elementServiceWithWord);
+  gPanelServices[abi::kServiceTriggerKeyEvent] = reinterpret_cast<void*>(&triggerKeyEvent);
+  gPanelServices[abi::kServiceLookupVariable] = reinterpret_cast<void*>(&lookupVariable);
+}
+
+// ---- the portable operating-system table ----
+uintptr_t osSetTimer(void*, uint32_t period, void (*tick)(void*), void* context) {
+  return gHost != nullptr ? gHost->onSetTimer(period, tick, context) : 0;
+}
+void osKillTimer(void*, uintptr_t id) {
+  if (gHost != nullptr) gHost->onKillTimer(id);
+}
+uintptr_t osFindWindow(void*, const char* className) {
+  return gHost != nullptr && className != nullptr ? gHost->onFindWindow(className) : 0;
+}
+uintptr_t osForeground(void*) { return gHost != nullptr ? gHost->onForeground() : 0; }
+uint32_t osWindowThread(void*, uintptr_t window) { return window != 0 ? 1 : 0; }
+intptr_t osSendMessage(void*, uintptr_t window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  return gHost != nullptr ? gHost->onSendMessage(window, message, wParam, lParam) : 0;
+}
+size_t osProgramFileName(void*, char* buffer, size_t size) {
+  return gHost != nullptr ? gHost->onProgramFileName(buffer, size) : 0;
+}
+uintptr_t osSetHook(void*, uint32_t, intptr_t (*hook)(void*, int, uintptr_t, intptr_t), void* context) {
+  return gHost != nullptr ? gHost->onSetHook(hook, context) : 0;
+}
+void osRemoveHook(void*, uintptr_t id) {
+  if (gHost != nullptr) gHost->onRemoveHook(id);
+}
+int16_t osKeyState(void*, int key) { return gHost != nullptr ? gHost->onKeyState(key) : 0; }
+
+bool contains(const abi::MouseRecord& r, abi::PixPoint p) {
+  if (r.width == 0 && r.height == 0) return true;  // the group over the whole gauge
+  return p.x >= r.x && p.y >= r.y && p.x < r.x + r.width && p.y < r.y + r.height;
+}
+
+// Walks a mouse table; visit(record, innermost group containing it, its depth-first index).
+template <typename Visit>
+void walkMouse(abi::MouseRecord* table, Visit visit) {
+  if (table == nullptr) return;
+  std::vector<abi::MouseRecord*> groups;
+  for (abi::MouseRecord* r = table; r->kind != abi::kMouseEnd; ++r) {
+    if (r->kind == abi::kMouseGroup) groups.push_back(r);
+    else if (r->kind == abi::kMouseEndGroup && !groups.empty()) groups.pop_back();
+    else if (!visit(*r, groups)) return;
+  }
+}
+
+bool groupsContain(const std::vector<abi::MouseRecord*>& groups, abi::PixPoint p) {
+  return std::all_of(groups.begin(), groups.end(), [&](abi::MouseRecord* g) { return contains(*g, p); });
+}
+
+std::uint32_t buttonBit(MouseButton button) {
+  return button == MouseButton::kLeft ? abi::kMouseLeftSingle : abi::kMouseRightSingle;
+}
+
+}  // namespace
+
+}  // namespace xaq::sim
+
+extern "C" {
+// The table the module's portable ports look up by name (the program is linked with its
+// symbols exported).
+__attribute__((visibility("default"))) XaqPortableOs xaqPortableOs = {
+    kXaqPortableOsVersion, nullptr, &xaq::sim::osSetTimer, &xaq::sim::osKillTimer,
+    &xaq::sim::osFindWindow, &xaq::sim::osForeground, &xaq::sim::osWindowThread,
+    &xaq::sim::osSendMessage, &xaq::sim::osProgramFileName, &xaq::sim::osSetHook,
+    &xaq::sim::osRemoveHook, &xaq::sim::osKeyState,
+};
+}
+
+namespace xaq::sim {
+
+SimHost::SimHost(const HostOptions& options) : simulatorFolder_(options.simulatorFolder) {
+  if (gHost != nullptr) {
+    error_ = "another sim host is running in this process";
+    return;
+  }
+  gHost = this;
+  addon.present = options.addonPresent;
+  addon.versionWord = options.addonVersion;
+  std::string folder = simulatorFolder_;
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  addon.setSimulatorFolder(folder);
+  addon.setAircraftPath(folder + "Aircraft/Xaq-Orvek/Xaq-Orvek.air");
+  navData = NavData::load(folder + "Xaq/NavData");
+  fillPanelServices();
+
+  library_ = dlopen(options.modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (library_ == nullptr) {
+    const char* why = dlerror();
+    error_ = std::string("cannot load the module: ") + (why != nullptr ? why : "?");
+    return;
+  }
+  importTable_ = static_cast<abi::ImportTable*>(dlsym(library_, "ImportTable"));
+  auto* linkage = static_cast<abi::ModuleLinkage*>(dlsym(library_, "Linkage"));
+  if (importTable_ == nullptr || linkage == nullptr) {
+    error_ = "the module lacks ImportTable or Linkage";
+    return;
+  }
+  // The host fills the service table before it calls any module routine.
+  importTable_->panelServices = gPanelServices;
+  linkage_ = linkage;
+  if (linkage_->moduleInit != nullptr) linkage_->moduleInit();
+  installGauges();
+}
+
+SimHost::~SimHost() {
+  if (gHost != this) return;
+  if (linkage_ != nullptr) {
+    removeGauges();
+    if (linkage_->moduleDeinit != nullptr) linkage_->moduleDeinit();
+  }
+  if (importTable_ != nullptr) importTable_->panelServices = nullptr;
+  if (library_ != nullptr) dlclose(library_);
+  gHost = nullptr;
+}
+
+std::vector<abi::GaugeHeader*> SimHost::gauges() const {
+  std::vector<abi::GaugeHeader*> list;
+  if (linkage_ == nullptr) return list;
+  for (int i = 0; i <= abi::kGaugeCount && linkage_->gauges[i] != nullptr; ++i) list.push_back(linkage_->gauges[i]);
+  return list;
+}
+
+abi::GaugeHeader* SimHost::gauge(const std::string& name) const {
+  for (abi::GaugeHeader* g : gauges()) {
+    if (g->name != nullptr && name == g->name) return g;
+  }
+  return nullptr;
+}
+
+void SimHost::callGauge(abi::GaugeHeader* g, std::int32_t service, std::uint32_t extra) {
+  if (g != nullptr && g->callback != nullptr) g->callback(g, service, extra);
+}
+
+void SimHost::createSurfaces(abi::ElementHeader* element) {
+  if (element == nullptr) return;
+  if ((element->imageFlags & abi::kImageCreateSurface) != 0 && surfaces_.count(element) == 0) {
+    auto surface = std::make_unique<abi::HostSurface>();
+    surface->width = surface->height = kSurfaceSize;
+    surface->strideBytes = static_cast<std::int32_t>(kSurfaceSize * 4);
+    surfacePixels_.push_back(std::make_unique<std::uint8_t[]>(kSurfaceSize * kSurfaceSize * 4));
+    surface->pixels = surfacePixels_.back().get();
+    std::memset(surface->pixels, 0, kSurfaceSize * kSurfaceSize * 4);
+    surface->deviceContext = nullptr;
+    element->surface = surface.get();
+    surfaces_[element] = std::move(surface);
+  }
+  if (element->children != nullptr) {
+    for (abi::ElementHeader* const* c = element->children; *c != nullptr; ++c) createSurfaces(*c);
+  }
+}
+
+abi::HostSurface* SimHost::surfaceFor(abi::ElementHeader* element) {
+  auto found = surfaces_.find(element);
+  return found != surfaces_.end() ? found->second.get() : nullptr;
+}
+
+void SimHost::installGauges() {
+  for (abi::GaugeHeader* g : gauges()) {
+    if (g->elements != nullptr) {
+      for (abi::ElementHeader* const* e = g->elements; *e != nullptr; ++e) createSurfaces(*e);
+    }
+    callGauge(g, abi::kServiceInstall);
+    callGauge(g, abi::kServiceInit);
+  }
+  for (abi::GaugeHeader* g : gauges()) callGauge(g, abi::kServicePanelOpen);
+}
+
+void SimHost::removeGauges() {
+  for (abi::GaugeHeader* g : gauges()) callGauge(g, abi::kServicePanelClose);
+  for (abi::GaugeHeader* g : gauges()) callGauge(g, abi::kServiceKill);
+}
+
+double SimHost::hostValue(std::uint32_t id) const {
+  auto pinned = overrides.find(id);
+  if (pinned != overrides.end()) return pinned->second;
+  const HostVariable* variable = findHostVariable(id);
+  return variable != nullptr ? variable->value(HostView(world)) : 0.0;
+}
+
+bool SimHost::delivered(std::uint32_t id, double& value) const {
+  auto found = delivered_.find(id);
+  if (found == delivered_.end()) return false;
+  value = found->second;
+  return true;
+}
+
+void SimHost::onLookup(abi::HostVarRecord* record) {
+  record->value = hostValue(record->id);
+  delivered_[record->id] = record->value;
+  if (inTick_) currentCycleLookups_.push_back(record->id);
+}
+
+void SimHost::onTrigger(std::uint32_t id, std::uint32_t value, bool fromArea) {
+  events_.push_back(SentEvent{world.simSeconds, id, value, fromArea});
+  applyKeyEvent(world, id, value);
+}
+
+void SimHost::stepWorld(double dt) {
+  world.simSeconds = static_cast<double>(simMicros_) / 1e6;
+  pilot.fly(world, dt);
+  stepEngines(world, dt);
+  stepFlightModel(world, dt);
+  updateReceivers(world, navData);
+  for (TrafficTarget& t : world.traffic) {
+    destination(t.latDeg, t.lonDeg, t.headingDeg, t.groundSpeedKt * dt / 3600.0, t.latDeg, t.lonDeg);
+    t.altitudeFt += t.verticalSpeedFpm * dt / 60.0;
+  }
+  // The host's own NAV steering, flown by its autopilot and offered to the module as the flight
+  // director's bank: intercept the selected course, then hold it.
+  const NavSignals::Receiver& nav1 = world.nav.nav1;
+  if (nav1.received && (world.autopilot.navHold || world.autopilot.approachHold || world.autopilot.backCourseHold)) {
+    const double course = nav1.localizer ? nav1.courseDeg - world.environment.magneticVariationDeg : world.radios.obs1Deg;
+    const double correction = std::clamp(nav1.deviation / 127.0 * (nav1.localizer ? 45.0 : 30.0), -30.0, 30.0);
+    const double headingMag = wrap360(world.aircraft.headingTrueDeg - world.environment.magneticVariationDeg);
+    world.autopilot.fdBankDeg = std::clamp(wrap180(course + correction - headingMag), -25.0, 25.0);
+  } else {
+    world.autopilot.fdBankDeg = 0;
+  }
+}
+
+void SimHost::pumpTimers() {
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    while (i < timers_.size() && timers_[i].nextMs <= hostMs_) {
+      Timer timer = timers_[i];
+      timers_[i].nextMs += timer.periodMs;
+      inTick_ = true;
+      currentCycleLookups_.clear();
+      timer.tick(timer.context);
+      inTick_ = false;
+      if (!currentCycleLookups_.empty()) {
+        lastCycleLookups_ = currentCycleLookups_;
+        ++cycles_;
+      }
+    }
+  }
+}
+
+void SimHost::runFrame() {
+  hostMs_ += kFrameMs;
+  if (!world.paused) {
+    const std::int64_t step = kFrameMs * 1000 * world.simulationRate / 256;
+    simMicros_ += step;
+    stepWorld(static_cast<double>(step) / 1e6);
+  }
+  world.simSeconds = static_cast<double>(simMicros_) / 1e6;
+  if (hold_.gauge != nullptr) {
+    if (hostMs_ >= hold_.untilMs) {
+      hold_ = Hold{};
+    } else if (hostMs_ >= hold_.nextRepeatMs) {
+      hold_.nextRepeatMs += kMouseRepeatMs;
+      deliverClick(hold_.gauge, hold_.area, hold_.point, hold_.flags | abi::kMouseRepeat);
+    }
+  }
+  for (abi::GaugeHeader* g : gauges()) callGauge(g, abi::kServicePreUpdate);
+  pumpTimers();
+}
+
+void SimHost::runFor(double seconds) {
+  const std::int64_t until = hostMs_ + static_cast<std::int64_t>(std::llround(seconds * 1000.0));
+  while (hostMs_ + kFrameMs <= until) runFrame();
+}
+
+// ---- mouse ----
+
+void SimHost::deliverClick(abi::GaugeHeader* g, abi::MouseRecord* area, abi::PixPoint point,
+                           std::uint32_t flags) {
+  (void)g;
+  if (area->target.callback != nullptr) {
+    abi::PixPoint p = point;
+    area->target.callback(&p, flags);
+  } else if (area->eventOrCount != 0) {
+    onTrigger(area->eventOrCount, 0, true);
+  }
+}
+
+bool SimHost::press(abi::GaugeHeader* g, abi::MouseRecord* area, abi::PixPoint point,
+                    MouseButton button, double holdSeconds) {
+  const std::uint32_t bit = buttonBit(button);
+  const std::uint32_t flags = bit | (area->flags & abi::kMousePedestalBit);
+  deliverClick(g, area, point, flags);
+  if ((area->flags & abi::kMouseRepeat) != 0 && holdSeconds > 0) {
+    hold_ = Hold{g, area, point, flags, hostMs_ + static_cast<std::int64_t>(holdSeconds * 1000.0),
+                 hostMs_ + 5 * kMouseRepeatMs / 2};  // the host waits a little before repeating
+    runFor(holdSeconds);
+    hold_ = Hold{};
+  } else if (holdSeconds > 0) {
+    runFor(holdSeconds);
+  }
+  return true;
+}
+
+bool SimHost::click(const std::string& gaugeName, int x, int y, MouseButton button, double holdSeconds) {
+  abi::GaugeHeader* g = gauge(gaugeName);
+  if (g == nullptr) return false;
+  const abi::PixPoint point{x, y};
+  abi::MouseRecord* hit = nullptr;
+  walkMouse(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>& groups) {
+    if (r.kind == abi::kMouseArea && (r.flags & buttonBit(button)) != 0 && contains(r, point) &&
+        groupsContain(groups, point)) {
+      hit = &r;
+      return false;
+    }
+    return true;
+  });
+  return hit != nullptr && press(g, hit, point, button, holdSeconds);
+}
+
+bool SimHost::clickTooltip(const std::string& gaugeName, const std::string& text, MouseButton button,
+                           double holdSeconds) {
+  abi::GaugeHeader* g = gauge(gaugeName);
+  if (g == nullptr || g->mouseTable == nullptr) return false;
+  // Find the group holding the matching tooltip, then its first area for this button.
+  abi::MouseRecord* group = nullptr;
+  walkMouse(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>& groups) {
+    if (r.kind == abi::kMouseTooltip && !groups.empty()) {
+      const std::string shown = [&] {
+        for (std::uint32_t i = 0; r.data.arguments != nullptr && i < r.eventOrCount; ++i)
+          r.data.arguments[i].variable.value = hostValue(r.data.arguments[i].variable.id);
+        return abi::formatTooltip(r, g);
+      }();
+      const std::string raw = r.target.tooltipText != nullptr ? r.target.tooltipText : "";
+      if (shown.find(text) != std::string::npos || raw.find(text) != std::string::npos) {
+        group = groups.back();
+        return false;
+      }
+    }
+    return true;
+  });
+  if (group == nullptr) return false;
+  abi::MouseRecord* hit = nullptr;
+  int depth = 0;
+  for (abi::MouseRecord* r = group + 1; r->kind != abi::kMouseEnd && depth >= 0; ++r) {
+    if (r->kind == abi::kMouseGroup) ++depth;
+    else if (r->kind == abi::kMouseEndGroup) --depth;
+    else if (r->kind == abi::kMouseArea && (r->flags & buttonBit(button)) != 0) {
+      hit = r;
+      break;
+    }
+  }
+  if (hit == nullptr) return false;
+  const abi::PixPoint centre{hit->x + hit->width / 2, hit->y + hit->height / 2};
+  return press(g, hit, centre, button, holdSeconds);
+}
+
+std::string SimHost::tooltipAt(const std::string& gaugeName, int x, int y) {
+  abi::GaugeHeader* g = gauge(gaugeName);
+  if (g == nullptr) return {};
+  std::string text;
+  const abi::PixPoint point{x, y};
+  walkMouse(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>& groups) {
+    if (r.kind == abi::kMouseTooltip && groupsContain(groups, point)) {
+      for (std::uint32_t i = 0; r.data.arguments != nullptr && i < r.eventOrCount; ++i)
+        r.data.arguments[i].variable.value = hostValue(r.data.arguments[i].variable.id);
+      text = abi::formatTooltip(r, g);  // the innermost control's tooltip comes last
+    }
+    return true;
+  });
+  return text;
+}
+
+std::vector<std::string> SimHost::tooltips(const std::string& gaugeName) {
+  std::vector<std::string> list;
+  abi::GaugeHeader* g = gauge(gaugeName);
+  if (g == nullptr) return list;
+  walkMouse(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>&) {
+    if (r.kind == abi::kMouseTooltip) {
+      for (std::uint32_t i = 0; r.data.arguments != nullptr && i < r.eventOrCount; ++i)
+        r.data.arguments[i].variable.value = hostValue(r.data.arguments[i].variable.id);
+      list.push_back(abi::formatTooltip(r, g));
+    }
+    return true;
+  });
+  return list;
+}
+
+// ---- keyboard ----
+
+bool SimHost::keyPress(int virtualKey, unsigned modifiers) {
+  if (hook_.function == nullptr || !hostInFront) return false;
+  constexpr int kShift = 0x10, kControl = 0x11, kAlt = 0x12;
+  keysDown_[kShift] = (modifiers & 1) != 0;
+  keysDown_[kControl] = (modifiers & 2) != 0;
+  keysDown_[kAlt] = (modifiers & 4) != 0;
+  keysDown_[virtualKey] = true;
+  const std::intptr_t down = 1 | (modifiers & 4 ? 1 << 29 : 0);
+  const std::intptr_t swallowed = hook_.function(hook_.context, 0, static_cast<std::uintptr_t>(virtualKey), down);
+  keysDown_[virtualKey] = false;
+  hook_.function(hook_.context, 0, static_cast<std::uintptr_t>(virtualKey),
+                 down | static_cast<std::intptr_t>(0xC0000000u));
+  keysDown_[kShift] = keysDown_[kControl] = keysDown_[kAlt] = false;
+  return swallowed != 0;
+}
+
+std::uintptr_t SimHost::onSetHook(std::intptr_t (*hook)(void*, int, std::uintptr_t, std::intptr_t), void* context) {
+  hook_ = Hook{hook, context};
+  return hook != nullptr ? 1 : 0;
+}
+
+void SimHost::onRemoveHook(std::uintptr_t id) {
+  if (id == 1) hook_ = Hook{};
+}
+
+std::int16_t SimHost::onKeyState(int virtualKey) const {
+  auto found = keysDown_.find(virtualKey);
+  return found != keysDown_.end() && found->second ? static_cast<std::int16_t>(0x8000) : 0;
+}
+
+// ---- operating system ----
+
+std::uintptr_t SimHost::onSetTimer(std::uint32_t periodMs, void (*tick)(void*), void* context) {
+  if (tick == nullptr || periodMs == 0) return 0;
+  const std::uintptr_t id = nextTimerId_++;
+  timers_.push_back(Timer{id, periodMs, hostMs_ + periodMs, tick, context});
+  return id;
+}
+
+void SimHost::onKillTimer(std::uintptr_t id) {
+  std::erase_if(timers_, [id](const Timer& t) { return t.id == id; });
+}
+
+std::uintptr_t SimHost::onFindWindow(const char* className) const {
+  if (std::strcmp(className, "FS98MAIN") == 0) return kMainWindow;
+  if (std::strcmp(className, "UIPCMAIN") == 0 && addon.present) return kAddonWindow;
+  return 0;
+}
+
+std::uintptr_t SimHost::onForeground() const { return hostInFront ? kMainWindow : 0; }
+
+std::intptr_t SimHost::onSendMessage(std::uintptr_t window, std::uint32_t message, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
+  if (window != kAddonWindow || message != kAddonMessage || !addon.present) return 0;
+  return addon.handle(reinterpret_cast<std::uint8_t*>(lParam), wParam);
+}
+
+std::size_t SimHost::onProgramFileName(char* buffer, std::size_t size) const {
+  if (buffer == nullptr || size == 0) return 0;
+  std::string path = simulatorFolder_;
+  if (!path.empty() && path.back() != '/') path += '/';
+  path += "fs2002.exe";
+  if (path.size() + 1 > size) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  std::memcpy(buffer, path.c_str(), path.size() + 1);
+  return path.size();
+}
+
+double SimHost::sourceValue(abi::ValueSource& source, abi::ElementHeader* element) {
+  double value = 0;
+  if (source.variable.id != 0) {
+    onLookup(&source.variable);
+    value = source.variable.value;
+  }
+  if (source.callback != nullptr) value = source.callback(element);
+  return value;
+}
+
+}  // namespace xaq::sim

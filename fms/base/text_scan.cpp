@@ -39,6 +39,46 @@ bool FieldScanner::startNumber(std::size_t& p) {
   return false;
 }
 
+namespace {
+
+// Plain decimals ("-122.3097", "47.", ".5") with few enough digits are converted here: the
+// digits as an integer times a power of ten lands within a few units of the last place of a
+// double from the exact value, and that rounds to the correctly rounded float unless it lies
+// that close to a point halfway between two floats (values here are never small enough for
+// floats without a full mantissa). Anything else (exponents, long digit strings, near-halfway
+// values) goes to std::from_chars. Returns the characters used, 0 when the fast path does not
+// apply.
+std::size_t fastDecimalToFloat(const char* first, const char* last, float& out) {
+  static constexpr double kNegPow10[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
+                                         1e-8,  1e-9,  1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15};
+  const char* p = first;
+  std::uint64_t mantissa = 0;
+  int digits = 0, fractionDigits = 0;
+  while (p < last && *p >= '0' && *p <= '9') {
+    mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p++ - '0');
+    ++digits;
+  }
+  if (p < last && *p == '.') {
+    ++p;
+    while (p < last && *p >= '0' && *p <= '9') {
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p++ - '0');
+      ++digits;
+      ++fractionDigits;
+    }
+  }
+  if (digits == 0 || digits > 15 || (p < last && (*p == 'e' || *p == 'E'))) return 0;
+  const double approx = static_cast<double>(mantissa) * kNegPow10[fractionDigits];
+  // The 29 fraction bits a float drops: 1000...0 is halfway; keep well clear of it.
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &approx, sizeof bits);
+  const std::uint64_t dropped = bits & 0x1fffffffu;
+  if (dropped + 8 >= 0x10000000u && dropped <= 0x10000000u + 8) return 0;
+  out = static_cast<float>(approx);
+  return static_cast<std::size_t>(p - first);
+}
+
+}  // namespace
+
 bool FieldScanner::readFloat(float& value) {
   std::size_t p = 0;
   const bool negative = startNumber(p);
@@ -46,10 +86,15 @@ bool FieldScanner::readFloat(float& value) {
   if (p >= text_.size() || !((text_[p] >= '0' && text_[p] <= '9') || text_[p] == '.')) return false;
   float parsed = 0.0f;
   const char* first = text_.data() + p;
-  const auto result = std::from_chars(first, text_.data() + text_.size(), parsed, std::chars_format::general);
-  if (result.ec != std::errc() || !std::isfinite(parsed)) return false;
+  const char* last = text_.data() + text_.size();
+  std::size_t used = fastDecimalToFloat(first, last, parsed);
+  if (used == 0) {
+    const auto result = std::from_chars(first, last, parsed, std::chars_format::general);
+    if (result.ec != std::errc() || !std::isfinite(parsed)) return false;
+    used = static_cast<std::size_t>(result.ptr - first);
+  }
   value = negative ? -parsed : parsed;
-  pos_ = static_cast<std::size_t>(result.ptr - text_.data());
+  pos_ = p + used;
   return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <optional>
 
 #include "fms/base/file_io.h"
 #include "fms/base/text_scan.h"
@@ -24,10 +23,10 @@ int compareIdent(const FixedText<11>& stored, std::string_view query) {
   return s.size() < query.size() ? -1 : (s.size() > query.size() ? 1 : 0);
 }
 
-std::optional<std::string> readTextFile(const std::string& path) {
-  std::optional<std::string> text = readWholeFile(path);
-  if (text) text->resize(foldCrLf(text->data(), text->size()));
-  return text;
+bool readTextFile(const std::string& path, FileBuffer& buffer) {
+  if (!buffer.read(path)) return false;
+  buffer.shrinkTo(foldCrLf(buffer.data(), buffer.text().size()));
+  return true;
 }
 
 }  // namespace
@@ -38,30 +37,21 @@ NavDatabase::NavDatabase(std::string simFolder)
 }
 
 void NavDatabase::load() {
-  // Each file is read only when every file before it could be opened.
-  auto text = readTextFile(joinPath(navDataFolder_, "xaqvor.dat"));
-  if (!text) return;
-  parseVorFile(*text, vors_, expiry_);
-
-  text = readTextFile(joinPath(navDataFolder_, "xaqndb.dat"));
-  if (!text) return;
-  parseNdbFile(*text, ndbs_);
-
-  text = readTextFile(joinPath(navDataFolder_, "xaqwpt.dat"));
-  if (!text) return;
-  parseWaypointFile(*text, waypoints_, namedWaypoints_);
-
-  text = readTextFile(joinPath(navDataFolder_, "xaqapt.dat"));
-  if (!text) return;
-  parseAirportFile(*text, airports_);
-
-  text = readTextFile(joinPath(navDataFolder_, "xaqrwy.dat"));
-  if (!text) return;
-  parseRunwayFile(*text, runways_);
-
-  text = readTextFile(joinPath(navDataFolder_, "xaqawy.dat"));
-  if (!text) return;
-  parseAirwayFile(*text, airways_);
+  // Each file is read only when every file before it could be opened. One buffer serves all
+  // six files.
+  FileBuffer file;
+  if (!readTextFile(joinPath(navDataFolder_, "xaqvor.dat"), file)) return;
+  parseVorFile(file.text(), vors_, expiry_);
+  if (!readTextFile(joinPath(navDataFolder_, "xaqndb.dat"), file)) return;
+  parseNdbFile(file.text(), ndbs_);
+  if (!readTextFile(joinPath(navDataFolder_, "xaqwpt.dat"), file)) return;
+  parseWaypointFile(file.text(), waypoints_, namedWaypoints_);
+  if (!readTextFile(joinPath(navDataFolder_, "xaqapt.dat"), file)) return;
+  parseAirportFile(file.text(), airports_);
+  if (!readTextFile(joinPath(navDataFolder_, "xaqrwy.dat"), file)) return;
+  parseRunwayFile(file.text(), runways_);
+  if (!readTextFile(joinPath(navDataFolder_, "xaqawy.dat"), file)) return;
+  parseAirwayFile(file.text(), airways_);
 }
 
 void NavDatabase::appendMatches(const std::vector<NavRecord>& table, std::string_view ident) {
@@ -79,9 +69,16 @@ void NavDatabase::appendMatches(const std::vector<NavRecord>& table, std::string
 
 void NavDatabase::sortResultsByDistanceFrom(const LatLon& reference) {
   for (NavRecord& r : results_) r.distance = distanceNm(reference, {r.latitude, r.longitude});
-  // Stable, so equal distances keep table order and every run gives the same list.
-  std::stable_sort(results_.begin(), results_.end(),
-                   [](const NavRecord& a, const NavRecord& b) { return a.distance < b.distance; });
+  // Stable, so equal distances keep table order and every run gives the same list. Lookups by
+  // identifier find a handful of records: an insertion sort spares the merge buffer.
+  const auto nearer = [](const NavRecord& a, const NavRecord& b) { return a.distance < b.distance; };
+  if (results_.size() > 16) {
+    std::stable_sort(results_.begin(), results_.end(), nearer);
+    return;
+  }
+  for (std::size_t i = 1; i < results_.size(); ++i) {
+    for (std::size_t j = i; j > 0 && nearer(results_[j], results_[j - 1]); --j) std::swap(results_[j], results_[j - 1]);
+  }
 }
 
 const std::vector<NavRecord>& NavDatabase::findByIdent(std::string_view ident, std::uint32_t typeMask,
@@ -138,8 +135,8 @@ const std::vector<ProcedureIndexEntry>& NavDatabase::indexProcedures(std::string
                                                                      ProcedureKind kind) {
   procedureIndex_.clear();
   procedureFile_ = joinPath(navDataFolder_, kind == ProcedureKind::Departure ? "xaqSid.dat" : "xaqStar.dat");
-  const std::optional<std::string> text = readTextFile(procedureFile_);
-  if (text) indexProcedureText(*text, airportIdent, procedureIndex_);
+  FileBuffer file;
+  if (readTextFile(procedureFile_, file)) indexProcedureText(file.text(), airportIdent, procedureIndex_);
   return procedureIndex_;
 }
 

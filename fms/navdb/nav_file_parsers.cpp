@@ -51,13 +51,12 @@ struct CarriedFields {
   std::int32_t fraction = 0;
 };
 
-// "%f %f %d.%d"
+// "%f %f %d.%d". A blank in the format and the white space a conversion skips before its number
+// are the same thing, so the blanks need no reading of their own.
 void scanNavaid(std::string_view rest, CarriedFields& f) {
   FieldScanner s(rest);
   if (!s.readFloat(f.lat)) return;
-  s.skipSpace();
   if (!s.readFloat(f.lon)) return;
-  s.skipSpace();
   if (!s.readInt(f.whole)) return;
   if (!s.literal('.')) return;
   s.readInt(f.fraction);
@@ -146,7 +145,6 @@ void parseWaypointFile(std::string_view text, std::vector<NavRecord>& waypoints,
     const SplitLine split = splitIdent(line, true);
     FieldScanner s(split.rest);
     if (s.readFloat(f.lat)) {
-      s.skipSpace();
       s.readFloat(f.lon);
     }
     if (waypoints.size() >= std::numeric_limits<std::uint32_t>::max()) return;
@@ -155,7 +153,7 @@ void parseWaypointFile(std::string_view text, std::vector<NavRecord>& waypoints,
     r.ident.assign(split.ident);
     r.latitude = f.lat;
     r.longitude = f.lon;
-    if (!isCodedName(r.ident.view())) named.push_back(static_cast<std::uint32_t>(waypoints.size() - 1));
+    if (!isCodedName(split.ident)) named.push_back(static_cast<std::uint32_t>(waypoints.size() - 1));
   }
 }
 
@@ -170,10 +168,8 @@ void parseAirportFile(std::string_view text, std::vector<NavRecord>& airports) {
     const SplitLine split = splitIdent(line, false);
     FieldScanner s(split.rest);
     if (s.readFloat(f.lat)) {
-      s.skipSpace();
       if (s.readFloat(f.lon)) {
-        s.skipSpace();
-        s.readInt(elevation);
+          s.readInt(elevation);
       }
     }
     NavRecord& r = airports.emplace_back();
@@ -200,17 +196,12 @@ void parseRunwayFile(std::string_view text, std::vector<NavRecord>& runways) {
     FieldScanner s(skipBlanks(split.rest.substr(designator.size())));
     [&] {
       if (!s.readFloat(f.lat)) return;
-      s.skipSpace();
       if (!s.readFloat(f.lon)) return;
-      s.skipSpace();
       if (!s.readInt(value1)) return;
-      s.skipSpace();
       if (!s.readInt(value2)) return;
-      s.skipSpace();
       if (!s.readInt(ilsWhole)) return;
       if (!s.literal('.')) return;
       if (!s.readInt(ilsFraction)) return;
-      s.skipSpace();
       s.readInt(value3);
     }();
     NavRecord& r = runways.emplace_back();
@@ -247,11 +238,9 @@ void parseAirwayFile(std::string_view text, std::vector<Airway>& airways) {
     FieldScanner s(line.substr(comma[3] + 1));
     if (s.readFloat(lat) && s.literal(',')) s.readFloat(lon);
 
-    const bool sameAirway = open && std::memcmp(group, line.data(), 3) == 0 && airways.back().name == name;
-    if (!sameAirway) {
+    if (!open || std::memcmp(group, line.data(), 3) != 0 || !(airways.back().name == name)) {
       std::memcpy(group, line.data(), 3);
-      Airway& a = airways.emplace_back();
-      a.name.assign(name);
+      airways.emplace_back().name.assign(name);
       open = true;
     }
     AirwayPoint& p = airways.back().points.emplace_back();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <climits>
 #include <string>
 
@@ -57,6 +58,34 @@ TEST(NavFileGrammar, CoordinatesAreSinglePrecisionWidened) {
   ASSERT_EQ(vors.size(), 1u);
   EXPECT_EQ(vors[0].latitude, static_cast<double>(47.4354f));
   EXPECT_EQ(vors[0].longitude, static_cast<double>(-122.3097f));
+}
+
+TEST(FieldScanner, DecimalsRoundExactlyAsTheStandardConversion) {
+  // Coordinates of every shape: the fast conversion must agree with std::from_chars bit for bit.
+  std::uint64_t state = 12345;
+  auto next = [&state] { return state = state * 6364136223846793005ull + 1442695040888963407ull; };
+  for (int i = 0; i < 200000; ++i) {
+    const int whole = static_cast<int>(next() >> 40) % 181;
+    const int places = static_cast<int>(next() >> 60) % 10;
+    std::string text = std::to_string(whole) + ".";
+    for (int d = 0; d < places; ++d) text += static_cast<char>('0' + (next() >> 59) % 10);
+    float fast = -1.0f, reference = -2.0f;
+    FieldScanner scanner(text);
+    ASSERT_TRUE(scanner.readFloat(fast)) << text;
+    std::from_chars(text.data(), text.data() + text.size(), reference);
+    ASSERT_EQ(fast, reference) << text;
+    ASSERT_EQ(scanner.position(), text.size()) << text;
+  }
+  // A float exactly halfway between two floats, written out in full, still rounds to even.
+  float half = 0.0f;
+  FieldScanner tie("16777217.0");
+  ASSERT_TRUE(tie.readFloat(half));
+  EXPECT_EQ(half, 16777216.0f);
+  float withExponent = 0.0f;
+  FieldScanner exp("4.5e1,");
+  ASSERT_TRUE(exp.readFloat(withExponent));
+  EXPECT_EQ(withExponent, 45.0f);
+  EXPECT_TRUE(exp.literal(','));
 }
 
 TEST(NavFileGrammar, MissingNumbersKeepTheValuesOfTheLineBefore) {

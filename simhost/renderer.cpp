@@ -89,6 +89,7 @@ struct Painter {
   cairo_t* cr;
   Bitmaps& bitmaps;
   double gaugeWidth, gaugeHeight;
+  std::string gaugeName;
 
   void paint(abi::ElementHeader* e, double parentX, double parentY, bool top) {
     const ElementState state = evaluateElement(host, e);
@@ -224,7 +225,7 @@ struct Painter {
           cairo_rectangle(cr, 1, 1, gaugeWidth - 2, gaugeHeight - 2);
           cairo_stroke(cr);
           cairo_set_source_rgb(cr, 0.8, 0.8, 0.8);
-          label(cr, 6, 14, e->gauge != nullptr && e->gauge->name != nullptr ? e->gauge->name : "", 11);
+          label(cr, 6, 14, gaugeName, 11);
           label(cr, 6, 26, id);
         } else {
           placeholderBox(cr, x, y, 40, 16, id);
@@ -385,7 +386,7 @@ bool renderGauge(SimHost& host, abi::GaugeHeader* gauge, const std::string& pngP
   cairo_t* cr = cairo_create(image);
   cairo_set_source_rgb(cr, 0, 0, 0);
   cairo_paint(cr);
-  Painter painter{host, cr, bitmaps, width, height};
+  Painter painter{host, cr, bitmaps, width, height, gauge->name != nullptr ? gauge->name : ""};
   bool first = true;
   for (abi::ElementHeader* const* e = gauge->elements; e != nullptr && *e != nullptr; ++e) {
     painter.paint(*e, 0, 0, first);

@@ -339,7 +339,10 @@ bool SimHost::press(abi::GaugeHeader* g, abi::MouseRecord* area, abi::PixPoint p
 }
 
 bool SimHost::click(const std::string& gaugeName, int x, int y, MouseButton button, double holdSeconds) {
-  abi::GaugeHeader* g = gauge(gaugeName);
+  return click(gauge(gaugeName), x, y, button, holdSeconds);
+}
+
+bool SimHost::click(abi::GaugeHeader* g, int x, int y, MouseButton button, double holdSeconds) {
   if (g == nullptr) return false;
   const abi::PixPoint point{x, y};
   abi::MouseRecord* hit = nullptr;
@@ -392,7 +395,10 @@ bool SimHost::clickTooltip(const std::string& gaugeName, const std::string& text
 }
 
 std::string SimHost::tooltipAt(const std::string& gaugeName, int x, int y) {
-  abi::GaugeHeader* g = gauge(gaugeName);
+  return tooltipAt(gauge(gaugeName), x, y);
+}
+
+std::string SimHost::tooltipAt(abi::GaugeHeader* g, int x, int y) {
   if (g == nullptr) return {};
   std::string text;
   const abi::PixPoint point{x, y};

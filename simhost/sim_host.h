@@ -80,11 +80,13 @@ class SimHost {
   // Mouse: presses at a gauge-pixel point; a hold keeps repeating on repeat areas until the
   // hold time has passed (frames run meanwhile). False when no clickable area is there.
   bool click(const std::string& gaugeName, int x, int y, MouseButton button, double holdSeconds = 0);
+  bool click(abi::GaugeHeader* gauge, int x, int y, MouseButton button, double holdSeconds = 0);
   // The first clickable area of the control whose tooltip contains `text`.
   bool clickTooltip(const std::string& gaugeName, const std::string& text, MouseButton button,
                     double holdSeconds = 0);
   // The formatted tooltip of the innermost control at a point ("" when none).
   std::string tooltipAt(const std::string& gaugeName, int x, int y);
+  std::string tooltipAt(abi::GaugeHeader* gauge, int x, int y);
   std::vector<std::string> tooltips(const std::string& gaugeName);
 
   // Keyboard: a key press and release through the module's hook (when the host is in front).
@@ -97,6 +99,8 @@ class SimHost {
 
   // Surfaces for elements flagged kImageCreateSurface, created at install.
   abi::HostSurface* surfaceFor(abi::ElementHeader* element);
+  // What installing does for a gauge's elements (gauges from outside the module, in tests).
+  void createSurfaces(abi::ElementHeader* element);
 
   // ---- entry points for the static trampolines (panel services, portable OS) ----
   void onLookup(abi::HostVarRecord* record);
@@ -144,7 +148,6 @@ class SimHost {
                     std::uint32_t flags);
   bool press(abi::GaugeHeader* gauge, abi::MouseRecord* area, abi::PixPoint point,
              MouseButton button, double holdSeconds);
-  void createSurfaces(abi::ElementHeader* element);
 
   void* library_ = nullptr;
   abi::ImportTable* importTable_ = nullptr;

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# The main job: builds everything natively and for Windows, and says what was built.
+# The main job: builds the module and the sim host natively, flies the demo scenario (cold and
+# dark on the runway, power-up, engine starts, a circuit and a landing) and writes its log and
+# images of the main panel gauges into an output folder, whose path it prints last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-for preset in native windows; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-done
-echo "Built:"
-for f in build/native/frame/Xaq-Orvek.so build/windows/frame/Xaq-Orvek.gau \
-         build/windows/winhost/xaq-winhost.exe build/windows/payload/stowplan.exe \
-         build/native/payload/stowplan; do
-  [ -e "$f" ] && echo "  $f ($(stat -c %s "$f") bytes)"
-done
-exit 0
+cmake --preset native >/dev/null
+cmake --build --preset native --target xaq-simhost Xaq-Orvek
+out="${XAQ_OUT:-$PWD/build/demo}"
+rm -rf "$out"
+mkdir -p "$out"
+build/native/simhost/xaq-simhost --module build/native/frame/Xaq-Orvek.so \
+  --scenario resources/scenarios/demo.scn --simfolder resources/simfolder --out "$out"
+echo "log:    $out/log.csv"
+echo "images: $out/images ($(ls "$out/images" | wc -l) PNG files)"
+echo "$out"

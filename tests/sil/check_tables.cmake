@@ -1,0 +1,10 @@
+# The Markdown page must carry the tables the sim host actually uses.
+execute_process(COMMAND ${SIMHOST} --tables OUTPUT_VARIABLE tables RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "xaq-simhost --tables failed")
+endif()
+file(READ ${README} page)
+string(FIND "${page}" "${tables}" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "${README} is out of date: regenerate its tables with xaq-simhost --tables")
+endif()

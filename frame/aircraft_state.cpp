@@ -20,7 +20,8 @@ void AircraftState::runCycle() {
   // 1. Host variables.
   link.sample();
 
-  // 2. The add-on data link exchange joins here.
+  // 2. The add-on data link: this cycle's values, the aircraft's paths and the joystick buttons.
+  link.exchange();
 
   // 3. Each part once, in order; later parts read what earlier ones wrote this cycle:
   //    radios, panel switches, lighting, electrical, de-ice, APU, clock, gear indication,

@@ -8,35 +8,34 @@
 #include <string>
 
 #include "frame/host_sampling.h"
+#include "services/datalink/data_link.h"
 
 namespace xaq::frame {
 
-// Values the add-on data link reads each cycle (zero until it has read them).
-struct AddonValues {
-  double payloadWeightLb = 0.0;  // the add-on's weight word / 256
-};
-
-struct JoystickButton {
-  std::int32_t joystick = 0;  // joystick number - 1
-  std::int32_t button = 0;    // button number - 1
-  bool pressed = false;
-  bool pressedBefore = false;
-  std::int32_t slot = 0;      // the add-on's hot-button slot
-  bool registered = false;
-};
+using services::datalink::AddonValues;
+using services::datalink::JoystickButton;
 
 struct HostLink {
+  HostLink() = default;
+  // Released with the aircraft: the add-on gets its hot-button slots back.
+  ~HostLink() { dataLink.shutDown(buttons); }
+  HostLink(const HostLink&) = delete;
+  HostLink& operator=(const HostLink&) = delete;
+
   HostVariableTable variables;
   HostSamples samples;
   SamplingHistory history;
   AddonValues addon;
   std::string notesFilePath;
-  std::array<JoystickButton, 32> buttons{};
+  services::datalink::JoystickButtons buttons{};
+  services::datalink::DataLink dataLink;
 
   // Cycle step 1: the 149 lookups through the host's panel services.
   void sample();
   // The same with another lookup routine (the cycle benchmark, tests of the conversions).
   void sample(LookupFunction lookup, void* context);
+  // Cycle step 2: the add-on data link exchange.
+  void exchange() { dataLink.update(addon, notesFilePath, buttons); }
 };
 
 }  // namespace xaq::frame

@@ -193,21 +193,23 @@ std::intptr_t AddonStandIn::handle(std::uint8_t* buffer, std::size_t usedBytes) 
   }
 
   ++requests_;
+  if (recording) served.emplace_back();
   pos = 0;
   for (;;) {
     const auto kind = get<std::uint32_t>(buffer, static_cast<std::uint32_t>(pos));
     if (kind == 0) break;
     const auto offset = get<std::uint32_t>(buffer, static_cast<std::uint32_t>(pos + 4));
     const auto size = get<std::uint32_t>(buffer, static_cast<std::uint32_t>(pos + 8));
+    const std::size_t data = pos + (kind == 1 ? 16 : 12);
     if (kind == 1) {
       publish(offset, size);
-      std::memcpy(buffer + pos + 16, memory_.data() + offset, size);
-      pos += 16 + size;
+      std::memcpy(buffer + data, memory_.data() + offset, size);
     } else {
-      std::memcpy(memory_.data() + offset, buffer + pos + 12, size);
+      std::memcpy(memory_.data() + offset, buffer + data, size);
       consume(offset, size);
-      pos += 12 + size;
     }
+    if (recording) served.back().push_back({kind, offset, size, {buffer + data, buffer + data + size}});
+    pos = data + size;
   }
   return 1;
 }

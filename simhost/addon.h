@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "simhost/world.h"
 
@@ -62,6 +63,17 @@ class AddonStandIn {
   double peekDouble(std::uint32_t offset);
 
   std::uint32_t requestsHandled() const { return requests_; }
+
+  // While recording, each message served leaves one batch: its records in order, with the bytes
+  // served for a read and the bytes written for a write.
+  struct ServedRecord {
+    std::uint32_t kind;  // 1 read, 2 write
+    std::uint32_t offset;
+    std::uint32_t size;
+    std::vector<std::uint8_t> data;
+  };
+  bool recording = false;
+  std::vector<std::vector<ServedRecord>> served;
 
  private:
   void publish(std::uint32_t offset, std::uint32_t size);

@@ -475,7 +475,10 @@ void SimHost::onKillTimer(std::uintptr_t id) {
 
 std::uintptr_t SimHost::onFindWindow(const char* className) const {
   if (std::strcmp(className, "FS98MAIN") == 0) return kMainWindow;
-  if (std::strcmp(className, "UIPCMAIN") == 0 && addon.present) return kAddonWindow;
+  if (std::strcmp(className, "UIPCMAIN") == 0) {
+    ++addonWindowSearches_;
+    return addon.present ? kAddonWindow : 0;
+  }
   return 0;
 }
 
@@ -483,6 +486,7 @@ std::uintptr_t SimHost::onForeground() const { return hostInFront ? kMainWindow 
 
 std::intptr_t SimHost::onSendMessage(std::uintptr_t window, std::uint32_t message, std::uintptr_t wParam,
                                      std::intptr_t lParam) {
+  ++addonMessages_;
   if (window != kAddonWindow || message != kAddonMessage || !addon.present) return 0;
   return addon.handle(reinterpret_cast<std::uint8_t*>(lParam), wParam);
 }

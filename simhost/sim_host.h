@@ -72,6 +72,10 @@ class SimHost {
   const std::vector<SentEvent>& events() const { return events_; }
   std::uint64_t elementServiceCalls() const { return elementServiceCalls_; }
 
+  // How often the module looked for the add-on's window and sent it a message.
+  std::uint64_t addonWindowSearches() const { return addonWindowSearches_; }
+  std::uint64_t addonMessages() const { return addonMessages_; }
+
   // The module's gauges.
   std::vector<abi::GaugeHeader*> gauges() const;
   abi::GaugeHeader* gauge(const std::string& name) const;
@@ -164,6 +168,8 @@ class SimHost {
   std::uint64_t cycles_ = 0;
   std::vector<SentEvent> events_;
   std::uint64_t elementServiceCalls_ = 0;
+  mutable std::uint64_t addonWindowSearches_ = 0;
+  std::uint64_t addonMessages_ = 0;
   Hold hold_;
   Hook hook_;
   std::map<int, bool> keysDown_;

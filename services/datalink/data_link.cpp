@@ -153,7 +153,8 @@ void DataLink::update(AddonValues& values, std::string& notesFilePath, JoystickB
     takePaths(values, notesFilePath);
     --pathCountdown_;
   }
-  if (r.changeCounter != lastChangeCounter_) {
+  if (!changeCounterSeen_ || r.changeCounter != lastChangeCounter_) {
+    changeCounterSeen_ = true;
     lastChangeCounter_ = r.changeCounter;
     pathCountdown_ = kPathReadCycles;
   }

@@ -37,7 +37,6 @@ class DataLink {
  public:
   static constexpr int kOldestFullAddon = 275;   // older add-ons connect but are not read
   static constexpr int kPathReadCycles = 100;    // cycles the paths are re-read after a change
-  static constexpr std::uint16_t kNoChangeSeen = 2525;
 
   DataLink();
   DataLink(const DataLink&) = delete;
@@ -88,7 +87,8 @@ class DataLink {
   std::array<std::uint8_t, kLinkBufferBytes> buffer_{};
   bool connected_ = false;
   bool versionOk_ = false;
-  std::uint16_t lastChangeCounter_ = kNoChangeSeen;
+  bool changeCounterSeen_ = false;   // the first reading is always a change
+  std::uint16_t lastChangeCounter_ = 0;
   int pathCountdown_ = 0;
   RawValues raw_;
   std::array<std::uint32_t, 64> slotWords_{};

@@ -1,11 +1,11 @@
 #pragma once
 // An add-on for the link's tests: a "UIPCMAIN" window over a 64 KiB offset space that serves the
-// request protocol strictly (a malformed batch is refused whole) and records every record it
-// served. It is installed as the module's ports for the lifetime of the object.
+// request protocol strictly (a malformed batch is refused whole) and records the records of each
+// batch it served. It stands in as the module's ports while it lives.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -16,8 +16,6 @@ namespace xaq::services::datalink::testing {
 
 class FakeAddon final : public platform::HostWindows, public platform::AddonTransport {
  public:
-  static constexpr platform::WindowHandle kWindow = 0x5150;
-
   struct Record {
     std::uint32_t kind, offset, size;
     bool operator==(const Record&) const = default;
@@ -37,43 +35,36 @@ class FakeAddon final : public platform::HostWindows, public platform::AddonTran
   bool isForeground(platform::WindowHandle) override { return false; }
   std::uint32_t threadOf(platform::WindowHandle) override { return 0; }
 
-  std::intptr_t exchange(platform::WindowHandle window, std::uint32_t message, std::size_t usedBytes,
+  std::intptr_t exchange(platform::WindowHandle window, std::uint32_t message, std::size_t used,
                          void* buffer) override {
     ++messages;
-    if (window != kWindow || message != 1151 || !present || failNext > 0) {
-      if (failNext > 0) --failNext;
+    if (failNext > 0) {
+      --failNext;
       return 0;
     }
+    if (window != kWindow || message != 1151) return 0;
     auto* bytes = static_cast<std::uint8_t*>(buffer);
     std::vector<Record> batch;
     std::size_t pos = 0;
-    for (;;) {  // check the whole batch before serving any of it
-      if (pos + 4 > usedBytes) return 0;
-      const std::uint32_t kind = word(bytes + pos);
-      if (kind == 0) break;
+    for (std::uint32_t kind; pos + 4 <= used && (kind = word(bytes + pos)) != 0;) {
       const std::size_t header = kind == 1 ? 16 : kind == 2 ? 12 : 0;
-      if (header == 0 || pos + header > usedBytes) return 0;
+      if (header == 0 || pos + header > used) return 0;
       const Record r{kind, word(bytes + pos + 4), word(bytes + pos + 8)};
       if (r.offset > memory.size() || r.size > memory.size() - r.offset) return 0;
-      if (r.size > usedBytes - pos - header) return 0;
+      if (r.size > used - pos - header) return 0;
       batch.push_back(r);
       pos += header + r.size;
     }
-    if (pos + 4 != usedBytes) return 0;  // the end word closes the batch
+    if (pos + 4 != used) return 0;  // exactly one end word closes the batch
     pos = 0;
     for (const Record& r : batch) {
-      if (r.kind == 1) {
-        std::memcpy(bytes + pos + 16, memory.data() + r.offset, r.size);
-        pos += 16 + r.size;
-      } else {
-        std::memcpy(memory.data() + r.offset, bytes + pos + 12, r.size);
-        if (r.offset == 0x330A) {  // the client's version is kept apart from the simulator word
-          clientVersion = get<std::uint16_t>(0x330A);
-          put<std::uint32_t>(0x3308, simulatorWord);
-        }
-        pos += 12 + r.size;
-      }
+      std::uint8_t* data = bytes + pos + (r.kind == 1 ? 16 : 12);
+      if (r.kind == 1) std::memcpy(data, memory.data() + r.offset, r.size);
+      if (r.kind == 2) std::memcpy(memory.data() + r.offset, data, r.size);
+      if (r.kind == 2 && r.offset == 0x330A) clientVersion = get<std::uint16_t>(0x330A);
+      pos = static_cast<std::size_t>(data - bytes) + r.size;
     }
+    put<std::uint32_t>(0x3308, simulatorWord);  // the client's version never spoils this word
     served.push_back(batch);
     return 1;
   }
@@ -90,21 +81,11 @@ class FakeAddon final : public platform::HostWindows, public platform::AddonTran
     return value;
   }
   void putText(std::uint32_t offset, const std::string& text) {
-    std::memset(memory.data() + offset, 0, 256);
-    std::memcpy(memory.data() + offset, text.data(), std::min<std::size_t>(text.size(), 256));
+    std::fill_n(memory.begin() + offset, 256, 0);
+    std::copy_n(text.begin(), std::min<std::size_t>(text.size(), 256), memory.begin() + offset);
   }
 
-  // Every record served, by exchange; `reads()` flattens the read records of all exchanges.
-  std::vector<Record> reads() const {
-    std::vector<Record> all;
-    for (const auto& batch : served) {
-      for (const Record& r : batch) {
-        if (r.kind == 1) all.push_back(r);
-      }
-    }
-    return all;
-  }
-
+  static constexpr platform::WindowHandle kWindow = 0x5150;
   bool present = true;
   int failNext = 0;  // answer 0 to this many messages
   int searches = 0;

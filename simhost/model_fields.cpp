@@ -70,7 +70,11 @@ const Field kFields[] = {
     RB("ignition1", w.engines[0].ignition), RB("ignition2", w.engines[1].ignition),
     RW("propLever1", w.engines[0].propLever), RW("propLever2", w.engines[1].propLever),
     RW("mixture1", w.engines[0].mixture), RW("mixture2", w.engines[1].mixture),
-    RW("magvar", w.environment.magneticVariationDeg),
+    Field{"magvar", [](const World& w) -> double { return w.environment.magneticVariationDeg; },
+          [](World& w, double v) {
+            w.environment.magneticVariationDeg = v;
+            w.environment.variationFromGrid = false;  // a scenario's value holds from then on
+          }},
     RW("windSpeed", w.environment.windSpeedKt),
     RW("windFrom", w.environment.windFromDeg),
     RW("qnh", w.environment.seaLevelPressureMb),

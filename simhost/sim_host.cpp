@@ -130,6 +130,8 @@ SimHost::SimHost(const HostOptions& options) : simulatorFolder_(options.simulato
   addon.setSimulatorFolder(folder);
   addon.setAircraftPath(folder + "Aircraft/Xaq-Orvek/Xaq-Orvek.air");
   navData = NavData::load(folder + "Xaq/NavData");
+  variation = VariationGrid::load(folder + "Scenery/magdec.bgl");
+  world.environment.variationFromGrid = variation.loaded();
   fillPanelServices();
 
   library_ = dlopen(options.modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -286,6 +288,9 @@ void SimHost::pumpTimers() {
 
 void SimHost::runFrame() {
   hostMs_ += kFrameMs;
+  if (world.environment.variationFromGrid) {
+    world.environment.magneticVariationDeg = variation.at(world.aircraft.latDeg, world.aircraft.lonDeg);
+  }
   if (!world.paused) {
     const std::int64_t step = kFrameMs * 1000 * world.simulationRate / 256;
     simMicros_ += step;

@@ -16,6 +16,7 @@
 #include "simhost/addon.h"
 #include "simhost/navaids.h"
 #include "simhost/pilot.h"
+#include "simhost/variation_grid.h"
 #include "simhost/world.h"
 
 namespace xaq::sim {
@@ -50,6 +51,7 @@ class SimHost {
 
   World world;
   NavData navData;
+  VariationGrid variation;  // Scenery/magdec.bgl of the simulator folder
   AddonStandIn addon{world};
   Pilot pilot;
   std::map<std::uint32_t, double> overrides;  // host variables pinned by a scenario

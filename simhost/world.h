@@ -100,6 +100,7 @@ struct Environment {
   double windSpeedKt = 0;
   double windFromDeg = 0;              // true
   double magneticVariationDeg = 0;     // east positive
+  bool variationFromGrid = false;      // follows the grid at the aircraft until a scenario sets it
   double groundElevationFt = 0;
   double altimeterSettingMb = 1013.25;
   struct CloudLayer { double baseFt = 0, topFt = 0; std::uint16_t density = 0; };

@@ -40,7 +40,6 @@ struct HostSamples {
   double attitudeBankDeg = 0;       // 80
   double pitchDeg = 0;              // 77, positive nose-down as the host gives it
   double bankDeg = 0;               // 79, 0..360
-  double turnBall = 0;              // not sampled by the cycle; kept for the instruments
 
   // The host's own autopilot state.
   bool hostAutopilot = false;       // 103

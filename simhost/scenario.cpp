@@ -73,6 +73,7 @@ class Runner {
 
   void run() {
     for (const ScenarioLine& line : scenario_.setup) act(line);
+    host_.followVariation();  // the set-up may have moved the aircraft
     std::ofstream log;
     if (!options_.outputFolder.empty() && !scenario_.logColumns.empty()) {
       log.open(options_.outputFolder + "/log.csv", std::ios::binary);

@@ -286,11 +286,15 @@ void SimHost::pumpTimers() {
   }
 }
 
-void SimHost::runFrame() {
-  hostMs_ += kFrameMs;
+void SimHost::followVariation() {
   if (world.environment.variationFromGrid) {
     world.environment.magneticVariationDeg = variation.at(world.aircraft.latDeg, world.aircraft.lonDeg);
   }
+}
+
+void SimHost::runFrame() {
+  hostMs_ += kFrameMs;
+  followVariation();
   if (!world.paused) {
     const std::int64_t step = kFrameMs * 1000 * world.simulationRate / 256;
     simMicros_ += step;

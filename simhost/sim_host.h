@@ -59,6 +59,8 @@ class SimHost {
 
   // One frame of the host loop; runFor runs whole frames up to the given host-clock time.
   void runFrame();
+  // The variation the host reports follows the grid at the aircraft (unless a scenario pinned it).
+  void followVariation();
   void runFor(double seconds);
   std::int64_t hostMs() const { return hostMs_; }
 

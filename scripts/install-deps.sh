@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   mingw-w64 g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 xvfb xauth x11-apps imagemagick
-  libcairo2-dev
+  libcairo2-dev fonts-dejavu-core
   python3
 )
 

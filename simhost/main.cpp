@@ -14,7 +14,7 @@ namespace {
 int usage() {
   std::fprintf(stderr,
                "usage: xaq-simhost --module Xaq-Orvek.so --scenario FILE [--simfolder DIR] [--out DIR]\n"
-               "                   [--bitmaps DIR] [--no-images]\n"
+               "                   [--bitmaps DIR|none] [--no-images]\n"
                "       xaq-simhost --tables\n");
   return 2;
 }
@@ -24,6 +24,7 @@ int usage() {
 int main(int argc, char** argv) {
   xaq::sim::RunOptions options;
   std::string scenarioPath;
+  std::string bitmaps;  // "" = the module's own, "none" = placeholders
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : std::string(); };
@@ -35,11 +36,12 @@ int main(int argc, char** argv) {
     else if (arg == "--scenario") scenarioPath = value();
     else if (arg == "--simfolder") options.simulatorFolder = value();
     else if (arg == "--out") options.outputFolder = value();
-    else if (arg == "--bitmaps") options.bitmapFolder = value();
+    else if (arg == "--bitmaps") bitmaps = value();
     else if (arg == "--no-images") options.renderImages = false;
     else return usage();
   }
   if (options.modulePath.empty() || scenarioPath.empty()) return usage();
+  options.bitmapFolder = xaq::sim::bitmapFolderFor(bitmaps, options.modulePath);
   std::ifstream in(scenarioPath);
   if (!in) {
     std::fprintf(stderr, "xaq-simhost: cannot read %s\n", scenarioPath.c_str());

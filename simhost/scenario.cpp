@@ -468,4 +468,11 @@ RunResult runScenario(const Scenario& scenario, const RunOptions& options) {
   return result;
 }
 
+std::string bitmapFolderFor(const std::string& option, const std::string& modulePath) {
+  if (option == "none") return {};
+  if (!option.empty()) return option;
+  const std::filesystem::path module(modulePath);
+  return (module.parent_path() / "Xaq-Orvek.resources" / "BITMAP").string();
+}
+
 }  // namespace xaq::sim

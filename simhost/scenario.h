@@ -36,7 +36,7 @@ struct RunOptions {
   std::string modulePath;
   std::string simulatorFolder;
   std::string outputFolder;   // log.csv, results.txt, images/
-  std::string bitmapFolder;
+  std::string bitmapFolder;   // "<id>.png" files; empty = placeholders (see bitmapFolderFor)
   bool renderImages = true;   // false: image actions are skipped (benchmarks)
 };
 
@@ -50,6 +50,10 @@ struct RunResult {
 };
 
 RunResult runScenario(const Scenario& scenario, const RunOptions& options);
+
+// The bitmap folder for a `--bitmaps` option: the option's folder, nothing for "none", and
+// without one the module's own resources, Xaq-Orvek.resources/BITMAP beside the module.
+std::string bitmapFolderFor(const std::string& option, const std::string& modulePath);
 
 // The names `model:NAME` and `set NAME` understand.
 std::vector<std::string> modelNames();

@@ -2,10 +2,12 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "platform/portable/portable_os.h"
+#include "platform/portable/portable_resources.h"
 #include "platform/ports.h"
 
 namespace xaq::platform {
@@ -81,15 +83,75 @@ class PortableFiles final : public SimulatorFiles {
   }
 };
 
-// Resources are compiled into the Linux module by the resources room; until it registers a
-// table nothing is found.
-class PortableResources final : public ModuleResources {
- public:
-  ByteView find(const char*, std::uint32_t) override { return {}; }
-  ByteView find(const char*, const char*) override { return {}; }
-};
+// The folder holding this module (or the program, when the ports are linked into it).
+std::string thisModuleFolder() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<const void*>(&thisModuleFolder), &info) == 0 || info.dli_fname == nullptr) return {};
+  const std::string path(info.dli_fname);
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+// A type or name becomes one file name in one folder: nothing that climbs out or reaches across.
+bool plainName(const std::string& name) {
+  return !name.empty() && name.size() <= 128 && name.find('/') == std::string::npos &&
+         name.find('\\') == std::string::npos && name.find("..") == std::string::npos;
+}
+
+constexpr std::size_t kBitmapFileHeaderBytes = 14;
+constexpr std::size_t kMaxResourceBytes = 64u << 20;  // larger than any bitmap or sound we ship
+
+std::string resourceFolder() {
+  const std::string module = thisModuleFolder();
+  return module.empty() ? std::string() : module + "/Xaq-Orvek.resources";
+}
 
 }  // namespace
+
+PortableResources::PortableResources() : PortableResources(resourceFolder()) {}
+
+PortableResources::PortableResources(std::string folder) : folder_(std::move(folder)) {}
+
+ByteView PortableResources::find(const char* type, std::uint32_t id) {
+  return type != nullptr ? load(type, std::to_string(id) + (std::strcmp(type, "BITMAP") == 0 ? ".bmp" : "")) : ByteView{};
+}
+
+ByteView PortableResources::find(const char* type, const char* name) {
+  if (type == nullptr || name == nullptr) return {};
+  const char* extension = std::strcmp(type, "WAV") == 0 ? ".wav" : std::strcmp(type, "BITMAP") == 0 ? ".bmp" : "";
+  return load(type, std::string(name) + extension);
+}
+
+ByteView PortableResources::load(const std::string& type, const std::string& name) {
+  if (folder_.empty() || !plainName(type) || !plainName(name)) return {};
+  std::lock_guard<std::mutex> lock(mutex_);
+  const std::string key = type + "/" + name;
+  auto found = cache_.find(key);
+  if (found == cache_.end()) {
+    std::vector<std::uint8_t> bytes;
+    if (std::FILE* file = std::fopen((folder_ + "/" + key).c_str(), "rb")) {
+      std::uint8_t chunk[4096];
+      std::size_t got = 0;
+      while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0 && bytes.size() < kMaxResourceBytes) {
+        bytes.insert(bytes.end(), chunk, chunk + got);
+      }
+      const bool tooBig = bytes.size() >= kMaxResourceBytes || std::ferror(file) != 0;
+      std::fclose(file);
+      if (tooBig) bytes.clear();
+    }
+    // The Windows loader hands out a bitmap from its info header on; so does this port.
+    if (type == "BITMAP") {
+      if (bytes.size() > kBitmapFileHeaderBytes && bytes[0] == 'B' && bytes[1] == 'M') {
+        bytes.erase(bytes.begin(), bytes.begin() + kBitmapFileHeaderBytes);
+      } else {
+        bytes.clear();
+      }
+    }
+    found = cache_.emplace(key, std::move(bytes)).first;
+  }
+  if (found->second.empty()) return {};
+  return ByteView{found->second.data(), found->second.size()};
+}
 
 Ports defaultPorts() {
   static PortableTimer timer;

@@ -1,0 +1,11 @@
+#include "resources/artwork/families.h"
+
+namespace xaq::art {
+
+Registry allArtworks() {
+  Registry art;
+  addFlapsArt(art);
+  return art;
+}
+
+}  // namespace xaq::art

@@ -1,0 +1,13 @@
+#pragma once
+// One entry per gauge family: each painter file adds its family's bitmaps to the registry.
+
+#include "resources/artwork/registry.h"
+
+namespace xaq::art {
+
+void addFlapsArt(Registry& art);  // instruments/flaps_art.cpp
+
+// The registry of every family above.
+Registry allArtworks();
+
+}  // namespace xaq::art

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "fms/base/file_io.h"
-#include "fms/base/text_scan.h"
 #include "fms/navdb/nav_file_parsers.h"
 
 namespace xaq::fms {
@@ -23,12 +22,6 @@ int compareIdent(const FixedText<11>& stored, std::string_view query) {
   return s.size() < query.size() ? -1 : (s.size() > query.size() ? 1 : 0);
 }
 
-bool readTextFile(const std::string& path, FileBuffer& buffer) {
-  if (!buffer.read(path)) return false;
-  buffer.shrinkTo(foldCrLf(buffer.data(), buffer.text().size()));
-  return true;
-}
-
 }  // namespace
 
 NavDatabase::NavDatabase(std::string simFolder)
@@ -40,17 +33,17 @@ void NavDatabase::load() {
   // Each file is read only when every file before it could be opened. One buffer serves all
   // six files.
   FileBuffer file;
-  if (!readTextFile(joinPath(navDataFolder_, "xaqvor.dat"), file)) return;
+  if (!file.read(joinPath(navDataFolder_, "xaqvor.dat"))) return;
   parseVorFile(file.text(), vors_, expiry_);
-  if (!readTextFile(joinPath(navDataFolder_, "xaqndb.dat"), file)) return;
+  if (!file.read(joinPath(navDataFolder_, "xaqndb.dat"))) return;
   parseNdbFile(file.text(), ndbs_);
-  if (!readTextFile(joinPath(navDataFolder_, "xaqwpt.dat"), file)) return;
+  if (!file.read(joinPath(navDataFolder_, "xaqwpt.dat"))) return;
   parseWaypointFile(file.text(), waypoints_, namedWaypoints_);
-  if (!readTextFile(joinPath(navDataFolder_, "xaqapt.dat"), file)) return;
+  if (!file.read(joinPath(navDataFolder_, "xaqapt.dat"))) return;
   parseAirportFile(file.text(), airports_);
-  if (!readTextFile(joinPath(navDataFolder_, "xaqrwy.dat"), file)) return;
+  if (!file.read(joinPath(navDataFolder_, "xaqrwy.dat"))) return;
   parseRunwayFile(file.text(), runways_);
-  if (!readTextFile(joinPath(navDataFolder_, "xaqawy.dat"), file)) return;
+  if (!file.read(joinPath(navDataFolder_, "xaqawy.dat"))) return;
   parseAirwayFile(file.text(), airways_);
 }
 
@@ -136,7 +129,7 @@ const std::vector<ProcedureIndexEntry>& NavDatabase::indexProcedures(std::string
   procedureIndex_.clear();
   procedureFile_ = joinPath(navDataFolder_, kind == ProcedureKind::Departure ? "xaqSid.dat" : "xaqStar.dat");
   FileBuffer file;
-  if (readTextFile(procedureFile_, file)) indexProcedureText(file.text(), airportIdent, procedureIndex_);
+  if (file.read(procedureFile_)) indexProcedureText(file.text(), airportIdent, procedureIndex_);
   return procedureIndex_;
 }
 

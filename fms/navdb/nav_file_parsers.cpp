@@ -221,33 +221,50 @@ void parseAirwayFile(std::string_view text, std::vector<Airway>& airways) {
   constexpr std::size_t kMinLineChars = 42;  // the line end included
   LineReader lines(text, kNavLineBufferChars);
   float lat = 0.0f, lon = 0.0f;
+  // The open airway's key (group code and name) and its points: each airway's point list is
+  // allocated once, at its full size, when the next one starts.
   char group[3] = {};
+  std::string_view name;
   bool open = false;
+  std::vector<AirwayPoint> points;
+  const auto close = [&] {
+    if (open) airways.back().points.assign(points.begin(), points.end());
+    points.clear();
+  };
   std::string_view line;
   while (lines.next(line)) {
     if (line.empty() || line[0] == ';' || line.size() < kMinLineChars) continue;
     // The fix is the fourth comma-separated field; a line without it names no point.
-    std::size_t comma[4];
+    const char* const begin = line.data();
+    const char* const end = begin + line.size();
+    const char* comma[4];
+    const char* from = begin;
     std::size_t found = 0;
-    for (std::size_t i = 0; i < line.size() && found < 4; ++i) {
-      if (line[i] == ',') comma[found++] = i;
+    for (; found < 4; ++found) {
+      const void* c = std::memchr(from, ',', static_cast<std::size_t>(end - from));
+      if (c == nullptr) break;
+      comma[found] = static_cast<const char*>(c);
+      from = comma[found] + 1;
     }
     if (found < 4) continue;
-    std::string_view name = line.substr(4, 5);
-    while (!name.empty() && (isBlank(name.back()) || isLineEnd(name.back()))) name.remove_suffix(1);
-    FieldScanner s(line.substr(comma[3] + 1));
+    std::string_view lineName = line.substr(4, 5);
+    while (!lineName.empty() && (isBlank(lineName.back()) || isLineEnd(lineName.back()))) lineName.remove_suffix(1);
+    FieldScanner s(std::string_view(comma[3] + 1, static_cast<std::size_t>(end - comma[3] - 1)));
     if (s.readFloat(lat) && s.literal(',')) s.readFloat(lon);
 
-    if (!open || std::memcmp(group, line.data(), 3) != 0 || !(airways.back().name == name)) {
-      std::memcpy(group, line.data(), 3);
+    if (!open || std::memcmp(group, begin, 3) != 0 || lineName != name) {
+      close();
+      std::memcpy(group, begin, 3);
+      name = lineName;
       airways.emplace_back().name.assign(name);
       open = true;
     }
-    AirwayPoint& p = airways.back().points.emplace_back();
-    p.ident.assign(line.substr(comma[2] + 1, comma[3] - comma[2] - 1));
+    AirwayPoint& p = points.emplace_back();
+    p.ident.assign(std::string_view(comma[2] + 1, static_cast<std::size_t>(comma[3] - comma[2] - 1)));
     p.latitude = lat;
     p.longitude = lon;
   }
+  close();
 }
 
 }  // namespace xaq::fms

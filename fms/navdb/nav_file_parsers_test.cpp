@@ -237,6 +237,46 @@ TEST(LineReader, LongLinesArriveInPiecesOfTheBufferSize) {
   EXPECT_EQ(reader.lineNumber(), 3u);
 }
 
+TEST(LineReader, ADosLineEndCountsAsOneCharacterWithoutAFoldingPass) {
+  // A piece of 253 characters and "\r\n" fills the buffer exactly; with one more character the
+  // line is cut and its end arrives as a piece of its own.
+  const std::string full = std::string(253, 'A') + "\r\n";
+  const std::string over = std::string(254, 'B') + "\r\n";
+  const std::string text = full + over + "C\r\r\n" + "lone\rcarriage\n";
+  LineReader reader(text, 255);
+  std::string_view piece;
+  ASSERT_TRUE(reader.next(piece));
+  EXPECT_EQ(piece.size(), 254u);
+  EXPECT_EQ(piece.back(), '\r');  // the line end, standing for the folded '\n'
+  ASSERT_TRUE(reader.next(piece));
+  EXPECT_EQ(piece, std::string(254, 'B'));
+  ASSERT_TRUE(reader.next(piece));
+  EXPECT_EQ(piece, "\r");
+  ASSERT_TRUE(reader.next(piece));
+  EXPECT_EQ(piece, "C\r\r");  // only the '\r' before the '\n' is part of the line end
+  ASSERT_TRUE(reader.next(piece));
+  EXPECT_EQ(piece, "lone\rcarriage\n");
+  EXPECT_FALSE(reader.next(piece));
+
+  // The files' length rules hold with either line end: 40 characters and the line end are too
+  // few for an airway line, 41 are enough.
+  for (const char* end : {"\n", "\r\n"}) {
+    std::vector<Airway> airways;
+    parseAirwayFile(std::string("K1L V23  ,0010,L,BLI,48.945400,-122.5803") + end +  // 40
+                        "K1L V23  ,0010,L,BLI,48.945400,-122.58030" + end,               // 41
+                    airways);
+    ASSERT_EQ(airways.size(), 1u) << end;
+    EXPECT_EQ(airways[0].points.size(), 1u);
+    EXPECT_EQ(airways[0].points[0].ident, "BLI");
+    std::vector<NavRecord> runways;
+    parseRunwayFile(std::string("KPDX 10R 45.5 -122.6 100 11000 111.90 24") + end + "KPDX 28L 45.5 -122.5 280 11000" + end, runways);
+    ASSERT_EQ(runways.size(), 2u);
+    EXPECT_EQ(runways[0].runwayValue3, 24);
+    EXPECT_EQ(runways[1].frequency, 0);
+    EXPECT_EQ(runways[1].runwayDesignator, "28L");
+  }
+}
+
 TEST(ProcedureIndex, HeadersOfOneAirportAreIndexedWithTheirLineNumbers) {
   const std::string text =
       "[KPDX/LAVAA7/10R/]\n"

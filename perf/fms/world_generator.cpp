@@ -62,9 +62,12 @@ class Writer {
   Writer(const Writer&) = delete;
   Writer& operator=(const Writer&) = delete;
   bool ok() const { return f_ != nullptr; }
+  // One line from a printf format without its line end; the line ends DOS style, as the data
+  // files users install have them.
   template <typename... Args>
   void line(const char* format, Args... args) {
     std::fprintf(f_, format, args...);
+    std::fputs("\r\n", f_);
   }
 
  private:
@@ -116,18 +119,18 @@ bool generateWorld(const std::string& simFolder, const WorldSize& size, std::uin
   Writer awy((dir / "xaqawy.dat").string());
   if (!vor.ok() || !ndb.ok() || !wpt.ok() || !apt.ok() || !rwy.ok() || !awy.ok()) return false;
 
-  vor.line(";AIRAC 2601 GENERATED WORLD DATA SET 22-JAN-2026 - 19-FEB-2026 BENCHMARK\n");
-  for (const Fix& f : vors) vor.line("%-5s %10.6f %11.6f %d.%02d VOR %s\n", f.ident.c_str(), f.lat, f.lon, 108 + r.below(10), r.below(20) * 5, f.ident.c_str());
-  for (const Fix& f : ndbs) ndb.line("%-5s %10.6f %11.6f %d.%d NDB %s\n", f.ident.c_str(), f.lat, f.lon, 190 + r.below(1500), r.below(2) * 5, f.ident.c_str());
-  for (const Fix& f : waypoints) wpt.line("%-5s %10.6f %11.6f\n", f.ident.c_str(), f.lat, f.lon);
-  for (const Fix& f : airports) apt.line("%-5s %10.6f %11.6f %d AIRPORT %s\n", f.ident.c_str(), f.lat, f.lon, r.below(9000), f.ident.c_str());
+  vor.line(";AIRAC 2601 GENERATED WORLD DATA SET 22-JAN-2026 - 19-FEB-2026 BENCHMARK");
+  for (const Fix& f : vors) vor.line("%-5s %10.6f %11.6f %d.%02d VOR %s", f.ident.c_str(), f.lat, f.lon, 108 + r.below(10), r.below(20) * 5, f.ident.c_str());
+  for (const Fix& f : ndbs) ndb.line("%-5s %10.6f %11.6f %d.%d NDB %s", f.ident.c_str(), f.lat, f.lon, 190 + r.below(1500), r.below(2) * 5, f.ident.c_str());
+  for (const Fix& f : waypoints) wpt.line("%-5s %10.6f %11.6f", f.ident.c_str(), f.lat, f.lon);
+  for (const Fix& f : airports) apt.line("%-5s %10.6f %11.6f %d AIRPORT %s", f.ident.c_str(), f.lat, f.lon, r.below(9000), f.ident.c_str());
   for (int i = 0; i < size.runwayLines; ++i) {
     const Fix& a = airports[static_cast<std::size_t>(r.below(static_cast<int>(airports.size())))];
     const int heading = 1 + r.below(36);
     if (r.below(3) == 0) {
-      rwy.line("%-5s %02d %10.6f %11.6f %3d %5d\n", a.ident.c_str(), heading, a.lat, a.lon, heading * 10, 3000 + r.below(9000));
+      rwy.line("%-5s %02d %10.6f %11.6f %3d %5d", a.ident.c_str(), heading, a.lat, a.lon, heading * 10, 3000 + r.below(9000));
     } else {
-      rwy.line("%-5s %02d%c %10.6f %11.6f %3d %5d %d.%02d %d\n", a.ident.c_str(), heading, "LCR"[r.below(3)], a.lat, a.lon,
+      rwy.line("%-5s %02d%c %10.6f %11.6f %3d %5d %d.%02d %d", a.ident.c_str(), heading, "LCR"[r.below(3)], a.lat, a.lon,
                heading * 10, 3000 + r.below(9000), 108 + r.below(4), r.below(20) * 5, r.below(9000));
     }
   }
@@ -136,7 +139,7 @@ bool generateWorld(const std::string& simFolder, const WorldSize& size, std::uin
     const char kind = "JVQ"[r.below(3)];
     for (int k = 0; k < points; ++k, ++written) {
       const Fix& f = waypoints[static_cast<std::size_t>(r.below(static_cast<int>(waypoints.size())))];
-      awy.line("K%dH %c%-4d,%04d,H,%s,%10.6f,%11.6f\n", airway % 10, kind, airway % 10000, (k + 1) * 10, f.ident.c_str(), f.lat, f.lon);
+      awy.line("K%dH %c%-4d,%04d,H,%s,%10.6f,%11.6f", airway % 10, kind, airway % 10000, (k + 1) * 10, f.ident.c_str(), f.lat, f.lon);
     }
   }
   return true;

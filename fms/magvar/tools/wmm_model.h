@@ -1,6 +1,6 @@
 #pragma once
 // A spherical-harmonic main-field model in the World Magnetic Model's coefficient format, used
-// only to generate the sample variation grid (the module itself reads the grid file).
+// by the tools only: the grid generator and the navigation importer (the module reads the grid).
 
 #include <optional>
 #include <string_view>
@@ -27,5 +27,8 @@ class WmmModel {
   // Indexed [n][m], n and m up to maxDegree_.
   std::vector<std::vector<double>> g_, h_, gDot_, hDot_;
 };
+
+// The coefficient file the tools are built with (WMM2025.COF).
+std::string_view builtInWmmCoefficients();
 
 }  // namespace xaq::fms::tools

@@ -1,6 +1,7 @@
 #include "frame/aircraft_state.h"
 
 #include "frame/host_services.h"
+#include "frame/wiring.h"
 
 namespace xaq::frame {
 
@@ -12,28 +13,38 @@ void HostLink::sample(LookupFunction lookup, void* context) {
   sampleHostVariables(variables, samples, history, addon.payloadWeightLb, lookup, context);
 }
 
-AircraftState::AircraftState() { flags.storeLocation = savedState_.locationRecord(); }
+AircraftState::AircraftState(const ModuleEnvironment& environment) : environment_(environment) {
+  flags.storeLocation = savedState_.locationRecord();
+}
 
 AircraftState::~AircraftState() = default;
 
 void AircraftState::runCycle() {
-  // 1. Host variables.
+  // Host variables, then the add-on data link: this cycle's values, the aircraft's paths and the
+  // joystick buttons.
   link.sample();
-
-  // 2. The add-on data link: this cycle's values, the aircraft's paths and the joystick buttons.
   link.exchange();
+  now_ = cycleContext(link.samples);
 
-  // 3. Each part once, in order; later parts read what earlier ones wrote this cycle:
-  //    radios, panel switches, lighting, electrical, de-ice, APU, clock, gear indication,
-  //    attitude-director settings and clipboard, flight guidance with the advisory display,
-  //    wipers, cabin pressure, engines, weather radar, fuel, then:
-  airspeedBug.update(link.samples);
-  //    EFIS display-control panel, warnings and cautions, traffic data, flight management.
+  // Each part once, in order; later parts read what earlier ones wrote this cycle: radios, panel
+  // switches, lighting, electrical, de-ice, APU, clock, gear indication, attitude-director
+  // settings and clipboard, flight guidance with the advisory display, wipers, cabin pressure,
+  // engines, weather radar and fuel come first, then:
+  airspeedBug.update(now_, airspeedBugInputs(link.samples));
+  // the EFIS display-control panel, the warnings and cautions and the traffic data, and last:
+  fms.update(fmsGuidanceInputs(link.samples));
 
-  // 4. DC power edges: the flight guidance's and the EFIS panel's power-up and power-down.
+  // The DC power edges: the flight guidance's power-up and power-down.
   powerEdge_.update(
-      dcPowerAvailable, [this] { flags.dcPowerCopy = true; },
-      [this] { flags.dcPowerCopy = false; });
+      electrical.dcPowerAvailable,
+      [this] {
+        guidance.powerUp();
+        flags.dcPowerCopy = true;
+      },
+      [this] {
+        guidance.powerDown();
+        flags.dcPowerCopy = false;
+      });
 }
 
 void AircraftState::saveState() {

@@ -5,9 +5,15 @@
 
 #include <cstdint>
 
+#include "common/cycle_context.h"
+#include "common/module_environment.h"
 #include "displays/analog/airspeed_bug.h"
+#include "fms/fms_core.h"
+#include "frame/frame_effects.h"
 #include "frame/host_link.h"
+#include "guidance/flight_guidance.h"
 #include "services/saved_state.h"
+#include "systems/electrical/electrical_state.h"
 
 namespace xaq::frame {
 
@@ -26,7 +32,7 @@ class PowerEdge {
   bool previous_ = false;
 };
 
-// Item 26: flags the whole module shares.
+// Flags the whole module shares.
 struct ModuleFlags {
   bool fmcKeyboardActive = false;
   bool enginesOffAtStart = false;
@@ -38,7 +44,7 @@ struct ModuleFlags {
 
 class AircraftState {
  public:
-  AircraftState();
+  explicit AircraftState(const ModuleEnvironment& environment);
   ~AircraftState();
   AircraftState(const AircraftState&) = delete;
   AircraftState& operator=(const AircraftState&) = delete;
@@ -49,30 +55,45 @@ class AircraftState {
   // Saves the selections that survive a destroy (once per module lifetime).
   void saveState();
 
-  // Written by the electrical system each cycle; every powered part tests it.
-  bool dcPowerAvailable = false;
+  // This cycle's clock, as every part gets it.
+  const CycleContext& now() const { return now_; }
+  // The limiters' clock for the gauges: the host's elapsed simulation time.
+  double simTimeS() const { return link.samples.elapsedSeconds; }
+  // The host's panel lights (the instruments' lit overlays follow them).
+  bool panelLightsOn() const { return link.samples.panelLights; }
+  // The doors the parts and the gauges act through.
+  Effects effects() { return effects_.doors(); }
+  const LightBoard& lights() const { return effects_.lights(); }
+  const ModuleEnvironment& environment() const { return environment_; }
 
  private:
+  const ModuleEnvironment environment_;
   // The store is built before every part because parts fetch their saved values while they are
   // constructed; the module-wide flags point at its location record.
   services::SavedState savedState_;
+  FrameEffects effects_;
 
  public:
-  HostLink link;                                    // 1
-  // 2 warnings and cautions: annunciation room
-  displays::AirspeedBug airspeedBug{savedState_};   // 3
-  std::uint32_t smallRecord[4] = {};                // 4
-  // 5 radios: switches room
-  displays::RmiSources rmiSources{savedState_};     // 6
-  // 7 panel switches, 8 electrical system, 9 panel lighting and daylight: systems rooms
-  std::int32_t guidanceCounter = 10000;             // 10
-  // 11 clock, 12 landing-gear indication, 13 attitude-director settings and clipboard,
-  // 14 advisory display, 15 flight guidance, 16 de-ice sequencer, 17 APU, 18 wipers,
-  // 19 cabin pressure controller, 20 engines, 21 weather radar picture, 22 fuel transfer,
-  // 23 EFIS display-control panel, 24 traffic display data, 25 flight management
-  ModuleFlags flags;                                // 26
+  HostLink link;
+  // The warnings and cautions come here (annunciation room).
+  displays::AirspeedBug airspeedBug{savedState_};
+  std::uint32_t smallRecord[4] = {};
+  // The radios come here (switches room).
+  displays::RmiSources rmiSources{savedState_};
+  // The panel switches come here, then the electrical system, which owns this state.
+  systems::ElectricalState electrical;
+  // The panel lighting and daylight state come here.
+  std::int32_t guidanceCounter = 10000;
+  // The clock, the landing-gear indication, the attitude-director settings and clipboard and the
+  // advisory display come here.
+  guidance::FlightGuidance guidance;
+  // The de-ice sequencer, APU, wipers, cabin pressure controller, engines, weather radar
+  // picture, fuel transfer, EFIS display-control panel and traffic data come here.
+  fms::FmsCore fms{environment_.simulatorFolder};
+  ModuleFlags flags;
 
  private:
+  CycleContext now_;
   PowerEdge powerEdge_;
   bool stateSaved_ = false;
 };

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "frame/gauge_registry.h"
-#include "frame/gauge_tables.h"
 #include "frame/host_services.h"
 #include "frame/module_lifecycle.h"
 #include "frame/test_host.h"
@@ -52,16 +51,16 @@ TEST(Linkage, HandsTheHostExactly103WellFormedGaugesInOrder) {
     names.insert(g->name);
     EXPECT_EQ(g->version, 800u);
     EXPECT_EQ(g->defaultSize, 100u);
-    EXPECT_EQ(g->word10, 0u);
+    EXPECT_EQ(g->reserved40, 0u);
     ASSERT_NE(g->elements, nullptr);
     ASSERT_NE(g->elements[0], nullptr);
     EXPECT_EQ(g->elements[0]->kind, abi::kStaticImage);
     EXPECT_EQ(g->elements[1], nullptr) << "exactly one top element";
     EXPECT_NE(g->callback, nullptr);
     // The same seven common routines in every header.
-    EXPECT_EQ(g->routine3, first->routine3);
-    EXPECT_EQ(g->routine4, first->routine4);
-    EXPECT_EQ(g->routine9, first->routine9);
+    EXPECT_EQ(g->queryRoutine, first->queryRoutine);
+    EXPECT_EQ(g->installRoutine, first->installRoutine);
+    EXPECT_EQ(g->killRoutine, first->killRoutine);
     // Mouse table: the outer group first, closed, then the end record.
     ASSERT_NE(g->mouseTable, nullptr);
     const abi::MouseRecord* m = g->mouseTable;
@@ -83,13 +82,13 @@ TEST(Linkage, HandsTheHostExactly103WellFormedGaugesInOrder) {
 TEST_F(ModuleTest, CommonRoutinesForwardToTheirServicesWithTheFirstGaugesTopElement) {
   abi::GaugeHeader* g = gaugeNamed("FMC");
   ASSERT_NE(g, nullptr);
-  g->routine3();
-  g->routine4(7);
-  g->routine5();
-  g->routine6();
-  g->routine7(9);
-  g->routine8();
-  g->routine9();
+  g->queryRoutine();
+  g->installRoutine(7);
+  g->initializeRoutine();
+  g->updateRoutine();
+  g->generateRoutine(9);
+  g->drawRoutine();
+  g->killRoutine();
   ASSERT_EQ(host.elementCalls.size(), 7u);
   for (const auto& call : host.elementCalls) EXPECT_EQ(call.second, Linkage.gauges[0]->elements[0]);
   EXPECT_EQ(host.elementCalls[1].first, 7);
@@ -277,48 +276,16 @@ TEST_F(ModuleTest, DcPowerCopyFollowsThePowerEdgesInTheCycle) {
   AircraftState& s = *aircraft();
   host.timer.fire();
   EXPECT_FALSE(s.flags.dcPowerCopy);
-  s.dcPowerAvailable = true;
+  s.electrical.dcPowerAvailable = true;
   host.timer.fire();
   EXPECT_TRUE(s.flags.dcPowerCopy);
   s.flags.dcPowerCopy = false;  // only an edge sets it: a steady supply leaves it alone
   host.timer.fire();
   EXPECT_FALSE(s.flags.dcPowerCopy);
   s.flags.dcPowerCopy = true;
-  s.dcPowerAvailable = false;
+  s.electrical.dcPowerAvailable = false;
   host.timer.fire();
   EXPECT_FALSE(s.flags.dcPowerCopy);
-}
-
-// ---- shared element helpers and the bug knob limits ----
-
-TEST(ElementFlags, WalkFirstChildrenAndStopWhereAListIsMissing) {
-  abi::ElementHeader leaf = elementHeader(abi::kIcon, 1, {0, 0});
-  abi::ElementHeader* const leafList[] = {&leaf, nullptr};
-  abi::ElementHeader middle = elementHeader(abi::kNeedle, 2, {0, 0}, leafList);
-  abi::ElementHeader* const middleList[] = {&middle, nullptr};
-  abi::ElementHeader top = elementHeader(abi::kStaticImage, 3, {0, 0}, middleList);
-
-  EXPECT_EQ(setElementFlags(&top, 2, abi::kImageHidden), &leaf);
-  EXPECT_EQ(leaf.imageFlags, abi::kImageHidden);
-  EXPECT_EQ(setElementFlags(&top, 0, abi::kImageOnScreen), &top);
-  EXPECT_EQ(top.imageFlags, abi::kImageOnScreen);
-  EXPECT_EQ(clearElementFlags(&top, 2, abi::kImageHidden), &leaf);
-  EXPECT_EQ(leaf.imageFlags, 0u);
-  EXPECT_EQ(setElementFlags(&top, 3, abi::kImageHidden), nullptr);
-  EXPECT_EQ(leaf.imageFlags, 0u);
-  EXPECT_EQ(middle.imageFlags, 0u);
-  EXPECT_EQ(clearElementFlags(nullptr, 0, abi::kImageHidden), nullptr);
-}
-
-TEST(AirspeedBug, KnobStepsByFiveWithinZeroAnd400) {
-  services::SavedState store;
-  displays::AirspeedBug bug(store);
-  for (int i = 0; i < 50; ++i) bug.stepUp();
-  EXPECT_EQ(bug.bugKt(), 400);
-  for (int i = 0; i < 100; ++i) bug.stepDown();
-  EXPECT_EQ(bug.bugKt(), 0);
-  bug.stepUp();
-  EXPECT_EQ(bug.bugKt(), 5);
 }
 
 }  // namespace

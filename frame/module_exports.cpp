@@ -24,7 +24,7 @@ XAQ_EXPORT xaq::abi::ModuleLinkage Linkage = {
     0,
     0x800,
     {
-#define XAQ_LINK_GAUGE(name) &xaq::frame::gauge_##name,
+#define XAQ_LINK_GAUGE(name) &xaq::gauges::gauge_##name,
         XAQ_GAUGE_LIST(XAQ_LINK_GAUGE)
 #undef XAQ_LINK_GAUGE
         nullptr,

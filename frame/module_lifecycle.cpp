@@ -41,27 +41,26 @@ void createModule() {
   if (gCreated) return;
   platform::Ports& ports = platform::ports();
 
-  // 1. The host's main window, for sound and the keyboard hook.
+  // The host's main window, for sound and the keyboard hook.
   gMainWindow = ports.windows != nullptr ? ports.windows->find("FS98MAIN") : 0;
 
-  // 2. Sound starts here with that window.
+  // Sound starts here with that window.
 
-  // 3. The aircraft and its parts.
+  // The aircraft and its parts, given what the module learns of its installation once.
   if (gAircraft == nullptr) {
-    gAircraft = new (std::nothrow) AircraftState();
+    ModuleEnvironment environment;
+    if (ports.files != nullptr) environment.simulatorFolder = ports.files->simulatorFolder();
+    gAircraft = new (std::nothrow) AircraftState(environment);
     if (gAircraft == nullptr) return;  // out of memory: stay uncreated and try again later
   }
 
-  // 4. The 56 ms cycle.
+  // The 56 ms cycle.
   gTimerObject = gAircraft;
   if (ports.timer != nullptr) ports.timer->start(kCyclePeriodMs, &onCycleTimer, gAircraft);
 
-  // 5-6. The settings file, keyboard hook and sound volume are applied here.
+  // The settings file, keyboard hook and sound volume are applied here.
 
-  // 7. Start-up settings.
   applyStartupSettings(*gAircraft);
-
-  // 8.
   gCreated = true;
 }
 
@@ -73,14 +72,17 @@ void destroyModule() {
   if (ports.timer != nullptr) ports.timer->stop();
   gTimerObject = nullptr;
   // Sound shuts down here.
-  if (gAircraft != nullptr) {
+  // Callbacks that run while the parts are released (the data link's shut-down among them) must
+  // find no aircraft: the pointer is cleared before destruction begins.
+  AircraftState* releasing = gAircraft;
+  gAircraft = nullptr;
+  if (releasing != nullptr) {
     if (!gStateSavedThisLoad) {
-      gAircraft->saveState();
+      releasing->saveState();
       gStateSavedThisLoad = true;
     }
-    delete gAircraft;  // members go in reverse order of construction
+    delete releasing;  // members go in reverse order of construction
   }
-  gAircraft = nullptr;
 }
 
 }  // namespace xaq::frame

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <sstream>
 
@@ -68,14 +69,15 @@ void placeholderBox(cairo_t* cr, double x, double y, double w, double h, const s
   label(cr, x + 2, y + 10, text);
 }
 
-void blitSurface(cairo_t* cr, const abi::HostSurface& surface, double x, double y) {
-  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(surface.width),
-                                                      static_cast<int>(surface.height));
+void blitSurface(cairo_t* cr, const abi::Image& surface, double x, double y) {
+  const int width = surface.dimensions.x, height = surface.dimensions.y;
+  if (surface.bits == nullptr || width <= 0 || height <= 0) return;
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
   cairo_surface_flush(image);
   unsigned char* dst = cairo_image_surface_get_data(image);
   const int dstStride = cairo_image_surface_get_stride(image);
-  for (std::uint32_t row = 0; row < surface.height; ++row) {
-    std::copy_n(surface.pixels + static_cast<std::ptrdiff_t>(row) * surface.strideBytes, surface.width * 4,
+  for (int row = 0; row < height; ++row) {
+    std::copy_n(surface.bits + static_cast<std::ptrdiff_t>(row) * surface.pitch, width * 4,
                 dst + static_cast<std::ptrdiff_t>(row) * dstStride);
   }
   cairo_surface_mark_dirty(image);
@@ -107,7 +109,7 @@ struct Painter {
         cairo_translate(cr, px, py);
         cairo_rotate(cr, angle * kDegToRad);
         if (bitmap != nullptr) {
-          cairo_set_source_surface(cr, bitmap, -e->pivot.x, -e->pivot.y);
+          cairo_set_source_surface(cr, bitmap, -needle.reference.x, -needle.reference.y);
           cairo_paint(cr);
         } else {
           const double length = 0.35 * std::min(gaugeWidth, gaugeHeight);
@@ -126,27 +128,29 @@ struct Painter {
       }
       case abi::kString: {
         const auto& s = *reinterpret_cast<abi::StringElement*>(e);
+        const double boxWidth = s.boxSize.x, boxHeight = s.boxSize.y;
         setColour(cr, s.background);
-        cairo_rectangle(cr, x, y, s.boxWidth, s.boxHeight);
+        cairo_rectangle(cr, x, y, boxWidth, boxHeight);
         cairo_fill(cr);
         setColour(cr, s.foreground);
-        cairo_select_font_face(cr, s.fontName != nullptr ? s.fontName : "sans", CAIRO_FONT_SLANT_NORMAL,
+        const std::string font(s.fontName, strnlen(s.fontName, sizeof s.fontName));
+        cairo_select_font_face(cr, font.empty() ? "sans" : font.c_str(), CAIRO_FONT_SLANT_NORMAL,
                                s.fontWeight >= 700 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-        cairo_set_font_size(cr, std::max(6.0, s.boxHeight * 0.8));
+        cairo_set_font_size(cr, std::max(6.0, boxHeight * 0.8));
         cairo_text_extents_t extents;
         cairo_text_extents(cr, state.text.c_str(), &extents);
         double tx = x;
-        if (s.align == abi::kAlignCenter) tx = x + (s.boxWidth - extents.x_advance) / 2;
-        if (s.align == abi::kAlignRight) tx = x + s.boxWidth - extents.x_advance;
-        cairo_rectangle(cr, x, y, s.boxWidth, s.boxHeight);
+        if ((s.drawTextFlags & abi::kTextCenter) != 0) tx = x + (boxWidth - extents.x_advance) / 2;
+        if ((s.drawTextFlags & abi::kTextRight) != 0) tx = x + boxWidth - extents.x_advance;
+        cairo_rectangle(cr, x, y, boxWidth, boxHeight);
         cairo_clip(cr);
-        cairo_move_to(cr, tx, y + s.boxHeight * 0.8);
+        cairo_move_to(cr, tx, y + boxHeight * 0.8);
         cairo_show_text(cr, state.text.c_str());
         break;
       }
       case abi::kSlider: {
         const auto& s = *reinterpret_cast<abi::SliderElement*>(e);
-        const double dx = state.values[0] * s.xPixelsPerUnit, dy = state.values[1] * s.yPixelsPerUnit;
+        const double dx = state.values[0] * s.xScale, dy = state.values[1] * s.yScale;
         if (bitmap != nullptr) {
           cairo_set_source_surface(cr, bitmap, x + dx, y + dy);
           cairo_paint(cr);
@@ -157,8 +161,9 @@ struct Painter {
       }
       case abi::kIcon: {
         const auto& icon = *reinterpret_cast<abi::IconElement*>(e);
-        const double last = icon.imageCount > 0 ? icon.imageCount - 1.0 : 0.0;
-        const auto index = static_cast<std::uint32_t>(std::clamp(std::floor(state.values[0]), 0.0, last));
+        const double last = icon.iconCount > 0 ? icon.iconCount - 1.0 : 0.0;
+        const double scaled = state.values[0] * icon.scale + icon.offset;
+        const auto index = static_cast<std::uint32_t>(std::clamp(std::floor(scaled), 0.0, last));
         cairo_surface_t* frame = bitmaps.find(e->resourceId + index);
         if (frame != nullptr) {
           cairo_set_source_surface(cr, frame, x, y);
@@ -170,18 +175,19 @@ struct Painter {
       }
       case abi::kMovingImage: {
         const auto& m = *reinterpret_cast<abi::MovingImageElement*>(e);
-        cairo_surface_t* strip = bitmaps.find(m.stripResourceId);
-        if (strip != nullptr && bitmap != nullptr) {
-          const double w = cairo_image_surface_get_width(bitmap), h = cairo_image_surface_get_height(bitmap);
+        cairo_surface_t* strip = bitmap;
+        cairo_surface_t* window = bitmaps.find(e->resourceId + 1);
+        if (strip != nullptr && window != nullptr) {
+          const double w = cairo_image_surface_get_width(window), h = cairo_image_surface_get_height(window);
           const double sw = cairo_image_surface_get_width(strip), sh = cairo_image_surface_get_height(strip);
-          auto travel = [](const abi::MovingImageAxis& axis, double v, double span) {
-            if (axis.maximum == axis.minimum) return 0.0;
-            return std::clamp((v - axis.minimum) / (axis.maximum - axis.minimum), 0.0, 1.0) * span;
+          auto travel = [](double minimum, double maximum, double v, double span) {
+            if (maximum == minimum) return 0.0;
+            return std::clamp((v - minimum) / (maximum - minimum), 0.0, 1.0) * span;
           };
           cairo_rectangle(cr, x, y, w, h);
           cairo_clip(cr);
-          cairo_set_source_surface(cr, strip, x - travel(m.x, state.values[0], sw - w),
-                                   y - travel(m.y, state.values[1], sh - h));
+          cairo_set_source_surface(cr, strip, x - travel(m.minX, m.maxX, state.values[0], sw - w),
+                                   y - travel(m.minY, m.maxY, state.values[1], sh - h));
           cairo_paint(cr);
         } else {
           placeholderBox(cr, x, y, 48, 24, id + " " + number(state.values[0]) + "," + number(state.values[1]));
@@ -190,14 +196,15 @@ struct Painter {
       }
       case abi::kSprite: {
         const auto& s = *reinterpret_cast<abi::SpriteElement*>(e);
-        cairo_surface_t* texture = bitmaps.find(s.textureResourceId);
-        const double w = bitmap != nullptr ? cairo_image_surface_get_width(bitmap) : 80;
-        const double h = bitmap != nullptr ? cairo_image_surface_get_height(bitmap) : 80;
+        cairo_surface_t* texture = bitmap;
+        cairo_surface_t* window = bitmaps.find(e->resourceId + 1);
+        const double w = window != nullptr ? cairo_image_surface_get_width(window) : 80;
+        const double h = window != nullptr ? cairo_image_surface_get_height(window) : 80;
         cairo_rectangle(cr, x, y, w, h);
         cairo_clip(cr);
         cairo_translate(cr, x + w / 2, y + h / 2);
-        cairo_rotate(cr, state.values[2] * kDegToRad);
-        cairo_translate(cr, state.values[0] * s.xPixelsPerUnit, state.values[1] * s.yPixelsPerUnit);
+        cairo_rotate(cr, state.values[2] * s.rotationScale);
+        cairo_translate(cr, state.values[0] * s.xScale, state.values[1] * s.yScale);
         if (texture != nullptr) {
           cairo_set_source_surface(cr, texture, -cairo_image_surface_get_width(texture) / 2.0,
                                    -cairo_image_surface_get_height(texture) / 2.0);
@@ -234,28 +241,28 @@ struct Painter {
       }
     }
     cairo_restore(cr);
-    if (e->surface != nullptr && host.surfaceFor(e) == e->surface) blitSurface(cr, *e->surface, x, y);
+    if (const abi::Image* surface = host.surfaceFor(e)) blitSurface(cr, *surface, x, y);
     if (e->children != nullptr) {
       for (abi::ElementHeader* const* c = e->children; *c != nullptr; ++c) paint(*c, x, y, false);
     }
   }
 };
 
-void extent(const abi::ElementHeader* e, double originX, double originY, double& w, double& h) {
+void extent(SimHost& host, abi::ElementHeader* e, double originX, double originY, double& w, double& h) {
   const double x = originX + e->position.x - e->pivot.x, y = originY + e->position.y - e->pivot.y;
   w = std::max(w, x + 48.0);
   h = std::max(h, y + 24.0);
   if (e->kind == abi::kString) {
     const auto& s = *reinterpret_cast<const abi::StringElement*>(e);
-    w = std::max(w, x + s.boxWidth);
-    h = std::max(h, y + s.boxHeight);
+    w = std::max(w, x + s.boxSize.x);
+    h = std::max(h, y + s.boxSize.y);
   }
-  if (e->surface != nullptr) {
-    w = std::max(w, x + e->surface->width);
-    h = std::max(h, y + e->surface->height);
+  if (const abi::Image* surface = host.surfaceFor(e)) {
+    w = std::max(w, x + surface->dimensions.x);
+    h = std::max(h, y + surface->dimensions.y);
   }
   if (e->children != nullptr) {
-    for (abi::ElementHeader* const* c = e->children; *c != nullptr; ++c) extent(*c, x, y, w, h);
+    for (abi::ElementHeader* const* c = e->children; *c != nullptr; ++c) extent(host, *c, x, y, w, h);
   }
 }
 
@@ -266,7 +273,7 @@ double needleAngle(const abi::NeedleElement& needle, double value) {
   if (n == 0) return value;
   const abi::PixPoint pivot = needle.header.position;
   auto angleOf = [&](const abi::ScalePoint& p) {
-    return wrap360(std::atan2(p.x - pivot.x, -(p.y - pivot.y)) * kRadToDeg);
+    return wrap360(std::atan2(p.point.x - pivot.x, -(p.point.y - pivot.y)) * kRadToDeg);
   };
   // Angles follow the table in order; each step goes the short way from the one before.
   std::vector<double> angles(n);
@@ -287,50 +294,43 @@ double needleAngle(const abi::NeedleElement& needle, double value) {
 
 ElementState evaluateElement(SimHost& host, abi::ElementHeader* e) {
   ElementState state;
-  state.hidden = (e->imageFlags & abi::kImageHidden) != 0;
+  auto apply = [&](abi::HostVarRecord& variable, abi::ValueCallback callback) {
+    state.values[state.valueCount++] = host.applyValue(variable, callback, e);
+  };
   switch (e->kind) {
     case abi::kNeedle: {
       auto* n = reinterpret_cast<abi::NeedleElement*>(e);
-      state.values[0] = host.sourceValue(n->source, e);
-      state.valueCount = 1;
+      apply(n->variable, n->callback);
       break;
     }
     case abi::kString: {
       auto* s = reinterpret_cast<abi::StringElement*>(e);
-      state.values[0] = host.sourceValue(s->source, e);
-      state.valueCount = 1;
-      if (s->text != nullptr && s->textSize > 0) {
-        s->text[s->textSize - 1] = '\0';
-        state.text = s->text;
-      }
+      apply(s->variables[0], s->callback);
+      if (s->text != nullptr && s->maxLength > 0) state.text.assign(s->text, strnlen(s->text, s->maxLength));
       break;
     }
     case abi::kSlider: {
       auto* s = reinterpret_cast<abi::SliderElement*>(e);
-      state.values[0] = host.sourceValue(s->x, e);
-      state.values[1] = host.sourceValue(s->y, e);
-      state.valueCount = 2;
+      apply(s->xVariable, s->xCallback);
+      apply(s->yVariable, s->yCallback);
       break;
     }
     case abi::kIcon: {
       auto* i = reinterpret_cast<abi::IconElement*>(e);
-      state.values[0] = host.sourceValue(i->source, e);
-      state.valueCount = 1;
+      apply(i->variable, i->callback);
       break;
     }
     case abi::kMovingImage: {
       auto* m = reinterpret_cast<abi::MovingImageElement*>(e);
-      state.values[0] = host.sourceValue(m->x.source, e);
-      state.values[1] = host.sourceValue(m->y.source, e);
-      state.valueCount = 2;
+      apply(m->xVariable, m->xCallback);
+      apply(m->yVariable, m->yCallback);
       break;
     }
     case abi::kSprite: {
       auto* s = reinterpret_cast<abi::SpriteElement*>(e);
-      state.values[0] = host.sourceValue(s->x, e);
-      state.values[1] = host.sourceValue(s->y, e);
-      state.values[2] = host.sourceValue(s->rotation, e);
-      state.valueCount = 3;
+      apply(s->xVariable, s->xCallback);
+      apply(s->yVariable, s->yCallback);
+      apply(s->rotationVariable, s->rotationCallback);
       break;
     }
     default:
@@ -373,7 +373,7 @@ bool renderGauge(SimHost& host, abi::GaugeHeader* gauge, const std::string& pngP
     width = cairo_image_surface_get_width(background);
     height = cairo_image_surface_get_height(background);
   } else {
-    for (abi::ElementHeader* const* e = gauge->elements; e != nullptr && *e != nullptr; ++e) extent(*e, 0, 0, width, height);
+    for (abi::ElementHeader* const* e = gauge->elements; e != nullptr && *e != nullptr; ++e) extent(host, *e, 0, 0, width, height);
     for (abi::MouseRecord* r = gauge->mouseTable; r != nullptr && r->kind != abi::kMouseEnd; ++r) {
       if (r->kind == abi::kMouseArea || r->kind == abi::kMouseGroup) {
         width = std::max(width, static_cast<double>(r->x + r->width));

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "frame/abi/mouse_table.h"
 #include "frame/abi/tooltip_format.h"
 #include "platform/portable/portable_os.h"
 #include "simhost/engines.h"
@@ -13,6 +14,7 @@
 #include "simhost/geo.h"
 #include "simhost/host_variables.h"
 #include "simhost/key_events.h"
+#include "simhost/renderer.h"
 
 namespace xaq::sim {
 
@@ -75,27 +77,6 @@ void osRemoveHook(void*, uintptr_t id) {
 }
 int16_t osKeyState(void*, int key) { return gHost != nullptr ? gHost->onKeyState(key) : 0; }
 
-bool contains(const abi::MouseRecord& r, abi::PixPoint p) {
-  if (r.width == 0 && r.height == 0) return true;  // the group over the whole gauge
-  return p.x >= r.x && p.y >= r.y && p.x < r.x + r.width && p.y < r.y + r.height;
-}
-
-// Walks a mouse table; visit(record, innermost group containing it, its depth-first index).
-template <typename Visit>
-void walkMouse(abi::MouseRecord* table, Visit visit) {
-  if (table == nullptr) return;
-  std::vector<abi::MouseRecord*> groups;
-  for (abi::MouseRecord* r = table; r->kind != abi::kMouseEnd; ++r) {
-    if (r->kind == abi::kMouseGroup) groups.push_back(r);
-    else if (r->kind == abi::kMouseEndGroup && !groups.empty()) groups.pop_back();
-    else if (!visit(*r, groups)) return;
-  }
-}
-
-bool groupsContain(const std::vector<abi::MouseRecord*>& groups, abi::PixPoint p) {
-  return std::all_of(groups.begin(), groups.end(), [&](abi::MouseRecord* g) { return contains(*g, p); });
-}
-
 std::uint32_t buttonBit(MouseButton button) {
   return button == MouseButton::kLeft ? abi::kMouseLeftSingle : abi::kMouseRightSingle;
 }
@@ -117,7 +98,8 @@ __attribute__((visibility("default"))) XaqPortableOs xaqPortableOs = {
 
 namespace xaq::sim {
 
-SimHost::SimHost(const HostOptions& options) : simulatorFolder_(options.simulatorFolder) {
+SimHost::SimHost(const HostOptions& options)
+    : simulatorFolder_(options.simulatorFolder), bitmapFolder_(options.bitmapFolder) {
   if (gHost != nullptr) {
     error_ = "another sim host is running in this process";
     return;
@@ -182,33 +164,70 @@ void SimHost::callGauge(abi::GaugeHeader* g, std::int32_t service, std::uint32_t
   if (g != nullptr && g->callback != nullptr) g->callback(g, service, extra);
 }
 
-void SimHost::createSurfaces(abi::ElementHeader* element) {
+namespace {
+
+// Width and height from a PNG file's header; false when there is no readable PNG.
+bool pngSize(const std::string& path, std::int32_t& width, std::int32_t& height) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  unsigned char head[24];
+  const bool ok = std::fread(head, 1, sizeof head, f) == sizeof head && std::memcmp(head + 1, "PNG", 3) == 0 &&
+                  std::memcmp(head + 12, "IHDR", 4) == 0;
+  std::fclose(f);
+  if (!ok) return false;
+  auto be32 = [&](int at) {
+    return static_cast<std::int32_t>((head[at] << 24) | (head[at + 1] << 16) | (head[at + 2] << 8) | head[at + 3]);
+  };
+  width = be32(16);
+  height = be32(20);
+  return width > 0 && height > 0 && width <= 4096 && height <= 4096;
+}
+
+}  // namespace
+
+void SimHost::prepareElements(abi::ElementHeader* element) {
   if (element == nullptr) return;
-  if ((element->imageFlags & abi::kImageCreateSurface) != 0 && surfaces_.count(element) == 0) {
-    auto surface = std::make_unique<abi::HostSurface>();
-    surface->width = surface->height = kSurfaceSize;
-    surface->strideBytes = static_cast<std::int32_t>(kSurfaceSize * 4);
-    surfacePixels_.push_back(std::make_unique<std::uint8_t[]>(kSurfaceSize * kSurfaceSize * 4));
-    surface->pixels = surfacePixels_.back().get();
-    std::memset(surface->pixels, 0, kSurfaceSize * kSurfaceSize * 4);
-    surface->deviceContext = nullptr;
-    element->surface = surface.get();
+  if (auto* image = abi::elementAs<abi::StaticImageElement>(element);
+      image != nullptr && (element->imageFlags & abi::kImageCreateSurface) != 0 && surfaces_.count(element) == 0) {
+    // A DIB section the size of the element's bitmap, 32 bits a pixel, top row first.
+    auto surface = std::make_unique<Surface>();
+    std::int32_t width = kSurfaceSize, height = kSurfaceSize;
+    if (!bitmapFolder_.empty()) pngSize(bitmapFolder_ + "/" + std::to_string(element->resourceId) + ".png", width, height);
+    surface->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
+    surface->image.format = kSurfaceFormat32;
+    surface->image.dimensions = {width, height};
+    surface->image.pitch = width * 4;
+    surface->image.bits = surface->pixels.data();
+    image->images.finalImage = &surface->image;
+    image->images.sourceImage = &surface->image;
+    image->deviceContext = surface.get();  // a handle only the portable canvas opens
     surfaces_[element] = std::move(surface);
   }
+  if (auto* text = abi::elementAs<abi::StringElement>(element); text != nullptr && textBuffers_.count(element) == 0) {
+    auto& buffer = textBuffers_[element];
+    buffer.assign(static_cast<std::size_t>(text->maxLength) + 1, '\0');
+    text->text = buffer.data();
+  }
   if (element->children != nullptr) {
-    for (abi::ElementHeader* const* c = element->children; *c != nullptr; ++c) createSurfaces(*c);
+    for (abi::ElementHeader* const* c = element->children; *c != nullptr; ++c) prepareElements(*c);
   }
 }
 
-abi::HostSurface* SimHost::surfaceFor(abi::ElementHeader* element) {
+void SimHost::updateElements(abi::ElementHeader* element) {
+  evaluateElement(*this, element);
+  if (element->children == nullptr) return;
+  for (abi::ElementHeader* const* c = element->children; *c != nullptr; ++c) updateElements(*c);
+}
+
+abi::Image* SimHost::surfaceFor(abi::ElementHeader* element) {
   auto found = surfaces_.find(element);
-  return found != surfaces_.end() ? found->second.get() : nullptr;
+  return found != surfaces_.end() ? &found->second->image : nullptr;
 }
 
 void SimHost::installGauges() {
   for (abi::GaugeHeader* g : gauges()) {
     if (g->elements != nullptr) {
-      for (abi::ElementHeader* const* e = g->elements; *e != nullptr; ++e) createSurfaces(*e);
+      for (abi::ElementHeader* const* e = g->elements; *e != nullptr; ++e) prepareElements(*e);
     }
     callGauge(g, abi::kServiceInstall);
     callGauge(g, abi::kServiceInit);
@@ -310,6 +329,11 @@ void SimHost::runFrame() {
     }
   }
   for (abi::GaugeHeader* g : gauges()) callGauge(g, abi::kServicePreUpdate);
+  // The host's update pass: every element of every gauge on the panel gets its value.
+  for (abi::GaugeHeader* g : gauges()) {
+    if (g->elements == nullptr) continue;
+    for (abi::ElementHeader* const* e = g->elements; *e != nullptr; ++e) updateElements(*e);
+  }
   pumpTimers();
 }
 
@@ -354,15 +378,7 @@ bool SimHost::click(const std::string& gaugeName, int x, int y, MouseButton butt
 bool SimHost::click(abi::GaugeHeader* g, int x, int y, MouseButton button, double holdSeconds) {
   if (g == nullptr) return false;
   const abi::PixPoint point{x, y};
-  abi::MouseRecord* hit = nullptr;
-  walkMouse(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>& groups) {
-    if (r.kind == abi::kMouseArea && (r.flags & buttonBit(button)) != 0 && contains(r, point) &&
-        groupsContain(groups, point)) {
-      hit = &r;
-      return false;
-    }
-    return true;
-  });
+  abi::MouseRecord* hit = abi::mouseAreaAt(g->mouseTable, point, buttonBit(button));
   return hit != nullptr && press(g, hit, point, button, holdSeconds);
 }
 
@@ -372,7 +388,7 @@ bool SimHost::clickTooltip(const std::string& gaugeName, const std::string& text
   if (g == nullptr || g->mouseTable == nullptr) return false;
   // Find the group holding the matching tooltip, then its first area for this button.
   abi::MouseRecord* group = nullptr;
-  walkMouse(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>& groups) {
+  abi::walkMouseTable(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>& groups) {
     if (r.kind == abi::kMouseTooltip && !groups.empty()) {
       const std::string shown = [&] {
         for (std::uint32_t i = 0; r.data.arguments != nullptr && i < r.eventOrCount; ++i)
@@ -411,8 +427,8 @@ std::string SimHost::tooltipAt(abi::GaugeHeader* g, int x, int y) {
   if (g == nullptr) return {};
   std::string text;
   const abi::PixPoint point{x, y};
-  walkMouse(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>& groups) {
-    if (r.kind == abi::kMouseTooltip && groupsContain(groups, point)) {
+  abi::walkMouseTable(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>& groups) {
+    if (r.kind == abi::kMouseTooltip && abi::groupsContain(groups, point)) {
       for (std::uint32_t i = 0; r.data.arguments != nullptr && i < r.eventOrCount; ++i)
         r.data.arguments[i].variable.value = hostValue(r.data.arguments[i].variable.id);
       text = abi::formatTooltip(r, g);  // the innermost control's tooltip comes last
@@ -426,7 +442,7 @@ std::vector<std::string> SimHost::tooltips(const std::string& gaugeName) {
   std::vector<std::string> list;
   abi::GaugeHeader* g = gauge(gaugeName);
   if (g == nullptr) return list;
-  walkMouse(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>&) {
+  abi::walkMouseTable(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>&) {
     if (r.kind == abi::kMouseTooltip) {
       for (std::uint32_t i = 0; r.data.arguments != nullptr && i < r.eventOrCount; ++i)
         r.data.arguments[i].variable.value = hostValue(r.data.arguments[i].variable.id);
@@ -513,14 +529,11 @@ std::size_t SimHost::onProgramFileName(char* buffer, std::size_t size) const {
   return path.size();
 }
 
-double SimHost::sourceValue(abi::ValueSource& source, abi::ElementHeader* element) {
-  double value = 0;
-  if (source.variable.id != 0) {
-    onLookup(&source.variable);
-    value = source.variable.value;
-  }
-  if (source.callback != nullptr) value = source.callback(element);
-  return value;
+double SimHost::applyValue(abi::HostVarRecord& variable, abi::ValueCallback callback,
+                           abi::ElementHeader* element) {
+  // The host fills an element's record itself; only the module's own lookups count as delivered.
+  if (variable.id != 0) variable.value = hostValue(variable.id);
+  return callback != nullptr ? callback(element) : variable.value;
 }
 
 }  // namespace xaq::sim

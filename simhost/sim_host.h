@@ -35,6 +35,7 @@ struct SentEvent {
 struct HostOptions {
   std::string modulePath;
   std::string simulatorFolder;  // navigation data under Xaq/NavData
+  std::string bitmapFolder;     // "<id>.png": the module's bitmaps, for the sizes of drawing surfaces
   bool addonPresent = true;
   std::uint32_t addonVersion = kAddonVersion275;
 };
@@ -102,13 +103,20 @@ class SimHost {
   bool keyPress(int virtualKey, unsigned modifiers);
   bool keyboardHooked() const { return hook_.function != nullptr; }
 
-  // The value the host applies to a value source (lookup, then callback).
-  double sourceValue(abi::ValueSource& source, abi::ElementHeader* element);
+  // The value the host applies to one axis of an element: the variable is looked up (when it
+  // names one), then the element's callback, when set, gives the value instead.
+  double applyValue(abi::HostVarRecord& variable, abi::ValueCallback callback, abi::ElementHeader* element);
 
-  // Surfaces for elements flagged kImageCreateSurface, created at install.
-  abi::HostSurface* surfaceFor(abi::ElementHeader* element);
-  // What installing does for a gauge's elements (gauges from outside the module, in tests).
-  void createSurfaces(abi::ElementHeader* element);
+  // The drawing surface of an element flagged kImageCreateSurface (made at install), or null.
+  abi::Image* surfaceFor(abi::ElementHeader* element);
+  // What installing does for a gauge's elements: drawing surfaces sized from the elements'
+  // bitmaps, text buffers for strings (also for gauges from outside the module, in tests).
+  void prepareElements(abi::ElementHeader* element);
+  // The host's per-frame update of an element tree: each element's value applied.
+  void updateElements(abi::ElementHeader* element);
+
+  // The pixel format the host reports for its 32-bit drawing surfaces.
+  static constexpr std::uint32_t kSurfaceFormat32 = 32;
 
   // ---- entry points for the static trampolines (panel services, portable OS) ----
   void onLookup(abi::HostVarRecord* record);
@@ -177,8 +185,13 @@ class SimHost {
   Hold hold_;
   Hook hook_;
   std::map<int, bool> keysDown_;
-  std::map<abi::ElementHeader*, std::unique_ptr<abi::HostSurface>> surfaces_;
-  std::vector<std::unique_ptr<std::uint8_t[]>> surfacePixels_;
+  struct Surface {
+    abi::Image image{};
+    std::vector<std::uint8_t> pixels;
+  };
+  std::string bitmapFolder_;
+  std::map<abi::ElementHeader*, std::unique_ptr<Surface>> surfaces_;
+  std::map<abi::ElementHeader*, std::vector<char>> textBuffers_;
 };
 
 }  // namespace xaq::sim

@@ -10,11 +10,18 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "frame/abi/host_abi.h"
+#include "frame/abi/mouse_table.h"
 #include "tests/contract/host_contract.h"
+
+extern "C" int xaqCallAsHost(const void* routine, const std::uint32_t* args, int count, std::uint32_t* result,
+                             double* floatResult);
 
 namespace {
 
@@ -192,6 +199,240 @@ void checkCycle() {
   }
 }
 
+// ---- calling conventions ----------------------------------------------------------------------------
+
+// Every routine the host calls is stdcall: it pops its own arguments. A routine that lost the
+// convention leaves them on the stack, which the host does not clean up.
+struct ConventionCheck {
+  int routines = 0;
+  int wrong = 0;
+  void call(const char* what, const void* routine, std::initializer_list<std::uint32_t> args,
+            bool returnsDouble = false) {
+    if (routine == nullptr) return;
+    const std::vector<std::uint32_t> words(args);
+    std::uint32_t result = 0;
+    double floatResult = 0;
+    const int left = xaqCallAsHost(routine, words.data(), static_cast<int>(words.size()), &result,
+                                   returnsDouble ? &floatResult : nullptr);
+    ++routines;
+    if (left != 0) {
+      ++wrong;
+      std::printf("  %s left %d bytes on the stack\n", what, left);
+    }
+  }
+};
+
+template <typename T>
+std::uint32_t word(T* pointer) {
+  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pointer));
+}
+
+int __cdecl cdeclRoutine(int a, int b) { return a + b; }
+int __stdcall stdcallRoutine(int a, int b) { return a - b; }
+
+void checkTheCheck() {
+  ConventionCheck c;
+  c.call("cdecl", reinterpret_cast<const void*>(&cdeclRoutine), {1, 2});
+  const int cdeclWrong = c.wrong;
+  c.call("stdcall", reinterpret_cast<const void*>(&stdcallRoutine), {1, 2});
+  check(cdeclWrong == 1 && c.wrong == 1, "the stack check tells a cdecl routine from a stdcall one");
+}
+
+void forEachElement(ElementHeader* e, const std::function<void(ElementHeader*)>& visit) {
+  if (e == nullptr) return;
+  visit(e);
+  if (e->children == nullptr) return;
+  for (ElementHeader* const* c = e->children; *c != nullptr; ++c) forEachElement(*c, visit);
+}
+
+// The value callbacks an element carries, in the kind's trailing slots.
+std::vector<const void*> valueCallbacks(ElementHeader* e) {
+  auto fn = [](ValueCallback cb) { return reinterpret_cast<const void*>(cb); };
+  switch (e->kind) {
+    case kNeedle: return {fn(reinterpret_cast<NeedleElement*>(e)->callback)};
+    case kString: return {fn(reinterpret_cast<StringElement*>(e)->callback)};
+    case kSlider: {
+      auto* s = reinterpret_cast<SliderElement*>(e);
+      return {fn(s->xCallback), fn(s->yCallback)};
+    }
+    case kIcon: return {fn(reinterpret_cast<IconElement*>(e)->callback)};
+    case kMovingImage: {
+      auto* m = reinterpret_cast<MovingImageElement*>(e);
+      return {fn(m->xCallback), fn(m->yCallback)};
+    }
+    case kSprite: {
+      auto* s = reinterpret_cast<SpriteElement*>(e);
+      return {fn(s->xCallback), fn(s->yCallback), fn(s->rotationCallback)};
+    }
+    default: return {};
+  }
+}
+
+// Calls every routine of every gauge the way the host does: the module routines, the common
+// routines, each gauge callback, each mouse callback, each element value callback and each
+// tooltip text callback.
+void checkConventions(const ModuleLinkage& linkage, std::vector<std::unique_ptr<char[]>>& textBuffers) {
+  ConventionCheck c;
+  const GaugeHeader* first = linkage.gauges[0];
+  c.call("common routine 24", reinterpret_cast<const void*>(first->queryRoutine), {});
+  c.call("common routine 25", reinterpret_cast<const void*>(first->installRoutine), {0});
+  c.call("common routine 26", reinterpret_cast<const void*>(first->initializeRoutine), {});
+  c.call("common routine 27", reinterpret_cast<const void*>(first->updateRoutine), {});
+  c.call("common routine 28", reinterpret_cast<const void*>(first->generateRoutine), {0});
+  c.call("common routine 29", reinterpret_cast<const void*>(first->drawRoutine), {});
+  c.call("common routine 31", reinterpret_cast<const void*>(first->killRoutine), {});
+  int kinds[4] = {0, 0, 0, 0};  // gauge, mouse, value, tooltip callbacks
+  for (int i = 0; linkage.gauges[i] != nullptr; ++i) {
+    GaugeHeader* g = linkage.gauges[i];
+    if (std::strcmp(g->name, "Post") != 0) {  // Post's install and update create the aircraft
+      c.call(g->name, reinterpret_cast<const void*>(g->callback), {word(g), kServiceInit, 0});
+      ++kinds[0];
+    }
+    forEachElement(g->elements[0], [&](ElementHeader* e) {
+      if (auto* s = elementAs<StringElement>(e); s != nullptr && s->text == nullptr) {
+        // The host provides every string's buffer before it calls the callback.
+        textBuffers.push_back(std::make_unique<char[]>(s->maxLength + 1u));
+        s->text = textBuffers.back().get();
+      }
+      for (const void* cb : valueCallbacks(e)) {
+        c.call(g->name, cb, {word(e)}, true);
+        kinds[2] += cb != nullptr ? 1 : 0;
+      }
+    });
+    for (MouseRecord* r = g->mouseTable; r != nullptr && r->kind != kMouseEnd; ++r) {
+      if (r->kind == kMouseArea && r->target.callback != nullptr) {
+        PixPoint point{r->x + r->width / 2, r->y + r->height / 2};
+        c.call(g->name, reinterpret_cast<const void*>(r->target.callback), {word(&point), kMouseLeftSingle});
+        ++kinds[1];
+      }
+      if (r->kind == kMouseTooltip && r->data.arguments != nullptr) {
+        for (std::uint32_t a = 0; a < r->eventOrCount; ++a) {
+          TooltipArgument& arg = r->data.arguments[a];
+          std::uint32_t halves[2];
+          std::memcpy(halves, &arg.variable.value, sizeof halves);
+          c.call(g->name, reinterpret_cast<const void*>(arg.stringCallback),
+                 {halves[0], halves[1], arg.variable.id, word(r->target.tooltipText), word(&arg.variable), word(g)});
+          kinds[3] += arg.stringCallback != nullptr ? 1 : 0;
+        }
+      }
+    }
+  }
+  check(c.wrong == 0 && kinds[0] == 102, "every host-facing routine pops its own arguments (stdcall): %d routines, "
+        "%d gauge, %d mouse, %d value and %d tooltip callbacks, %d wrong", c.routines, kinds[0], kinds[1],
+        kinds[2], kinds[3], c.wrong);
+}
+
+// ---- bitmaps and drawing surfaces -------------------------------------------------------------------
+
+// Every bitmap an element names is a BITMAP resource of the module: icons their whole run of
+// images, moving images and sprites also the window mask after them.
+void checkBitmaps(HMODULE module, const ModuleLinkage& linkage) {
+  int named = 0, missing = 0;
+  auto need = [&](const char* gauge, std::uint32_t id) {
+    ++named;
+    if (FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2)) == nullptr) {
+      ++missing;
+      std::printf("  %s: no BITMAP %u\n", gauge, id);
+    }
+  };
+  for (int i = 0; linkage.gauges[i] != nullptr; ++i) {
+    GaugeHeader* g = linkage.gauges[i];
+    forEachElement(g->elements[0], [&](ElementHeader* e) {
+      if (e->resourceId == 0) return;
+      const std::uint32_t count = e->kind == kIcon ? static_cast<std::uint32_t>(reinterpret_cast<IconElement*>(e)->iconCount) : 1u;
+      for (std::uint32_t k = 0; k < count; ++k) need(g->name, e->resourceId + k);
+      if (e->kind == kMovingImage || e->kind == kSprite) need(g->name, e->resourceId + 1);
+    });
+  }
+  check(named > 0 && missing == 0, "every bitmap the elements name is in the module (%d named, %d missing)", named,
+        missing);
+}
+
+// What the host does at install for an element that asks for a drawing surface: a DIB section the
+// size of the element's bitmap, its device context at byte 80 and bitmap at 84, its pixels in an
+// image the set at byte 60 leads to. Written by offset, as the host writes it.
+struct Surface {
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ previous = nullptr;
+  Image image{};
+  int width = 0, height = 0;
+};
+
+template <typename T>
+void putAt(void* element, std::size_t offset, T value) {
+  std::memcpy(static_cast<char*>(element) + offset, &value, sizeof value);
+}
+template <typename T>
+T getAt(const void* element, std::size_t offset) {
+  T value;
+  std::memcpy(&value, static_cast<const char*>(element) + offset, sizeof value);
+  return value;
+}
+
+bool makeSurface(HMODULE module, ElementHeader* e, Surface& s) {
+  HBITMAP art = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(e->resourceId), IMAGE_BITMAP, 0, 0, 0));
+  BITMAP size{};
+  if (art == nullptr || GetObjectA(art, sizeof size, &size) == 0) return false;
+  DeleteObject(art);
+  s.width = size.bmWidth;
+  s.height = size.bmHeight;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = s.width;
+  info.bmiHeader.biHeight = -s.height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  s.bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  s.dc = CreateCompatibleDC(nullptr);
+  if (s.bitmap == nullptr || s.dc == nullptr) return false;
+  s.previous = SelectObject(s.dc, s.bitmap);
+  s.image.format = 32;
+  s.image.dimensions = {s.width, s.height};
+  s.image.pitch = s.width * 4;
+  s.image.bits = static_cast<std::uint8_t*>(bits);
+  putAt<Image*>(e, 60, &s.image);
+  putAt<HDC>(e, 80, s.dc);
+  putAt<HBITMAP>(e, 84, s.bitmap);
+  return true;
+}
+
+void checkSurfaces(HMODULE module, const ModuleLinkage& linkage) {
+  int surfaces = 0, good = 0;
+  for (int i = 0; linkage.gauges[i] != nullptr; ++i) {
+    GaugeHeader* g = linkage.gauges[i];
+    forEachElement(g->elements[0], [&](ElementHeader* e) {
+      if (e->kind != kStaticImage || (e->imageFlags & kImageCreateSurface) == 0) return;
+      ++surfaces;
+      Surface s;
+      if (!makeSurface(module, e, s)) {
+        std::printf("  %s: no surface for bitmap %u\n", g->name, e->resourceId);
+        return;
+      }
+      g->callback(g, kServicePreDraw, 0);
+      // Read back where the host reads it to put the surface on screen.
+      const auto* view = reinterpret_cast<StaticImageElement*>(e);
+      HDC dc = getAt<HDC>(e, 80);
+      BITMAP selected{};
+      const bool ok = dc == s.dc && view->deviceContext == s.dc && view->bitmapHandle == s.bitmap &&
+                      view->images.finalImage == &s.image &&
+                      GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof selected, &selected) != 0 &&
+                      selected.bmWidth == s.width && selected.bmHeight == s.height &&
+                      GetPixel(dc, s.width / 2, s.height / 2) != CLR_INVALID;
+      good += ok ? 1 : 0;
+      putAt<HDC>(e, 80, nullptr);
+      putAt<HBITMAP>(e, 84, nullptr);
+      putAt<Image*>(e, 60, nullptr);
+      SelectObject(s.dc, s.previous);
+      DeleteDC(s.dc);
+      DeleteObject(s.bitmap);
+    });
+  }
+  check(surfaces > 0 && good == surfaces,
+        "glass elements find the device context and DIB the host puts at bytes 80 and 84 (%d of %d)", good, surfaces);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -226,8 +467,10 @@ int main(int argc, char** argv) {
   fillServiceTable();
   m.imports->panelServices = gServices;
 
-  m.linkage->moduleInit();
-  m.linkage->moduleInit();  // the host may call it twice; the second does nothing
+  ConventionCheck init;
+  init.call("module init", reinterpret_cast<const void*>(m.linkage->moduleInit), {});
+  init.call("module init", reinterpret_cast<const void*>(m.linkage->moduleInit), {});  // a second does nothing
+  check(init.wrong == 0, "module init pops its own arguments");
   check(gLookups.empty(), "init runs no cycle by itself");
   pumpMessages(1200);
   checkCycle();
@@ -243,10 +486,18 @@ int main(int argc, char** argv) {
 
   // A common routine goes to the host's element services.
   const int before = gElementServiceCalls;
-  m.linkage->gauges[5]->routine4(1);
+  m.linkage->gauges[5]->installRoutine(1);
   check(gElementServiceCalls == before + 1, "a gauge's common routine calls the host's element service");
 
-  m.linkage->moduleDeinit();
+  checkTheCheck();
+  std::vector<std::unique_ptr<char[]>> textBuffers;
+  checkConventions(*m.linkage, textBuffers);
+  checkBitmaps(m.handle, *m.linkage);
+  checkSurfaces(m.handle, *m.linkage);
+
+  ConventionCheck lifecycle;
+  lifecycle.call("module deinit", reinterpret_cast<const void*>(m.linkage->moduleDeinit), {});
+  check(lifecycle.wrong == 0, "module deinit pops its own arguments");
   const std::size_t lookupsAtDeinit = gLookups.size();
   pumpMessages(400);
   check(gLookups.size() == lookupsAtDeinit, "deinit stops the timer: no lookup afterwards (%u more)",

@@ -1,10 +1,20 @@
 #pragma once
 // The airspeed bug setting and the speed target the fast/slow pointers show.
 
-#include "frame/host_samples.h"
+#include "common/cycle_context.h"
 #include "services/saved_state.h"
 
 namespace xaq::displays {
+
+struct AirspeedBugInputs {
+  double aircraftWeightLb = 0.0;
+  double flapHandle = 0.0;  // the host's flap handle, 0 .. 16383
+};
+
+struct AirspeedBugState {
+  int bugKt = 0;
+  double speedTargetKt = 0.0;  // what the fast/slow pointers compare the airspeed with
+};
 
 class AirspeedBug {
  public:
@@ -15,18 +25,18 @@ class AirspeedBug {
   explicit AirspeedBug(const services::SavedState& store);
 
   // Once per cycle: the speed target from the aircraft weight and the flap handle.
-  void update(const frame::HostSamples& samples);
+  void update(const CycleContext& now, const AirspeedBugInputs& in);
 
   void stepDown();
   void stepUp();
   void save(services::SavedState& store) const;
 
-  int bugKt() const { return bugKt_; }
-  double speedTargetKt() const { return speedTargetKt_; }
+  const AirspeedBugState& state() const { return state_; }
+  int bugKt() const { return state_.bugKt; }
+  double speedTargetKt() const { return state_.speedTargetKt; }
 
  private:
-  int bugKt_;
-  double speedTargetKt_ = 0.0;
+  AirspeedBugState state_;
 };
 
 // Which receiver each RMI needle follows (1 or 2).

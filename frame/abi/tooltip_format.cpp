@@ -19,8 +19,8 @@ std::string formatTooltip(const MouseRecord& tooltip, GaugeHeader* gauge) {
       while (*q >= '0' && *q <= '9' && n < 1000) n = n * 10 + static_cast<std::uint32_t>(*q++ - '0');
       if (std::strncmp(q, "!s!", 3) == 0 && n >= 1 && n <= count) {
         TooltipArgument& argument = arguments[n - 1];
-        if (argument.text != nullptr) {
-          const char* inserted = argument.text(argument.variable.value, argument.variable.id, text,
+        if (argument.stringCallback != nullptr) {
+          const char* inserted = argument.stringCallback(argument.variable.value, argument.variable.id, text,
                                                &argument.variable, gauge);
           if (inserted != nullptr) out += inserted;
         }

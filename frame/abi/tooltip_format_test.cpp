@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "frame/abi/tooltip_format.h"
-#include "frame/gauge_tables.h"
+#include "gauges/kit/gauge_kit.h"
 
 namespace xaq::abi {
 namespace {
@@ -24,30 +24,31 @@ TooltipArgument argument(std::uint32_t id, double value, TooltipTextCallback tex
   TooltipArgument a{};
   a.variable.id = id;
   a.variable.value = value;
-  a.text = text;
+  a.scale = 1.0;
+  a.stringCallback = text;
   return a;
 }
 
 TEST(TooltipFormat, PlainTextShowsUnchangedEvenWithAnInsertInIt) {
-  EXPECT_EQ(formatTooltip(frame::mouseTooltip("Parking brake"), nullptr), "Parking brake");
-  EXPECT_EQ(formatTooltip(frame::mouseTooltip("%1!s!"), nullptr), "%1!s!");
+  EXPECT_EQ(formatTooltip(gauges::mouseTooltip("Parking brake"), nullptr), "Parking brake");
+  EXPECT_EQ(formatTooltip(gauges::mouseTooltip("%1!s!"), nullptr), "%1!s!");
 }
 
 TEST(TooltipFormat, InsertsOnlyTheNamedArgument) {
   TooltipArgument args[2] = {argument(61, 180, &knots), argument(74, 5000, &second)};
-  EXPECT_EQ(formatTooltip(frame::mouseTooltip("%1!s!", args, 2), nullptr), "Airspeed indicator: 180 knots");
+  EXPECT_EQ(formatTooltip(gauges::mouseTooltip("%1!s!", args, 2), nullptr), "Airspeed indicator: 180 knots");
   char expected[64];
   std::snprintf(expected, sizeof expected, "id 74 at %p", static_cast<void*>(&args[1].variable));
-  EXPECT_EQ(formatTooltip(frame::mouseTooltip("%2!s!", args, 2), nullptr), expected);
-  EXPECT_EQ(formatTooltip(frame::mouseTooltip("[%1!s!] %3!s! %x 100%", args, 2), nullptr),
+  EXPECT_EQ(formatTooltip(gauges::mouseTooltip("%2!s!", args, 2), nullptr), expected);
+  EXPECT_EQ(formatTooltip(gauges::mouseTooltip("[%1!s!] %3!s! %x 100%", args, 2), nullptr),
             "[Airspeed indicator: 180 knots] %3!s! %x 100%");
 }
 
 TEST(TooltipFormat, ArgumentsBeyondNineAndMissingCallbacks) {
   TooltipArgument args[15] = {};
   args[14] = argument(61, 42, &knots);
-  EXPECT_EQ(formatTooltip(frame::mouseTooltip("%15!s!", args, 15), nullptr), "Airspeed indicator: 42 knots");
-  EXPECT_EQ(formatTooltip(frame::mouseTooltip("<%1!s!>", args, 15), nullptr), "<>");
+  EXPECT_EQ(formatTooltip(gauges::mouseTooltip("%15!s!", args, 15), nullptr), "Airspeed indicator: 42 knots");
+  EXPECT_EQ(formatTooltip(gauges::mouseTooltip("<%1!s!>", args, 15), nullptr), "<>");
 }
 
 }  // namespace

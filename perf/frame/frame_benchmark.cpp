@@ -23,7 +23,7 @@ void runCycles(benchmark::State& state) {
   services[abi::kServiceLookupVariable] = reinterpret_cast<void*>(&lookup);
   ImportTable.panelServices = services.data();
   for (std::size_t i = 0; i < gValues.size(); ++i) gValues[i] = static_cast<double>(i) * 1.5;
-  frame::AircraftState aircraft;
+  frame::AircraftState aircraft{ModuleEnvironment{}};
   double t = 0.0;
   aircraft.runCycle();  // with an add-on present, this one connects
   for (auto _ : state) {

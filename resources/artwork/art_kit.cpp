@@ -107,6 +107,36 @@ void drawPanel(cairo_t* cr, Size background, const DialGeometry& dial, const Pal
   }
 }
 
+void drawScreenBezel(cairo_t* cr, Size background, Point screenAt, Size screen, const Palette& colours) {
+  setColour(cr, colours.panel);
+  cairo_rectangle(cr, 0, 0, background.width, background.height);
+  cairo_fill(cr);
+  const double screw = 3.5, inset = 8.0;
+  drawScrew(cr, inset, inset, screw, colours);
+  drawScrew(cr, background.width - inset, inset, screw, colours);
+  drawScrew(cr, inset, background.height - inset, screw, colours);
+  drawScrew(cr, background.width - inset, background.height - inset, screw, colours);
+  // The bezel: a rounded frame a little larger than the screen, lit from above.
+  const double margin = 12.0, corner = 10.0;
+  const double x = screenAt.x - margin, y = screenAt.y - margin;
+  const double w = screen.width + 2 * margin, h = screen.height + 2 * margin;
+  cairo_pattern_t* ring = cairo_pattern_create_linear(0, y, 0, y + h);
+  cairo_pattern_add_color_stop_rgb(ring, 0, colours.bezelLight.r, colours.bezelLight.g, colours.bezelLight.b);
+  cairo_pattern_add_color_stop_rgb(ring, 1, colours.bezelDark.r, colours.bezelDark.g, colours.bezelDark.b);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - corner, y + corner, corner, -kPi / 2, 0);
+  cairo_arc(cr, x + w - corner, y + h - corner, corner, 0, kPi / 2);
+  cairo_arc(cr, x + corner, y + h - corner, corner, kPi / 2, kPi);
+  cairo_arc(cr, x + corner, y + corner, corner, kPi, 3 * kPi / 2);
+  cairo_close_path(cr);
+  cairo_set_source(cr, ring);
+  cairo_fill(cr);
+  cairo_pattern_destroy(ring);
+  setColour(cr, colours.face);
+  cairo_rectangle(cr, screenAt.x, screenAt.y, screen.width, screen.height);
+  cairo_fill(cr);
+}
+
 void drawDialFace(cairo_t* cr, const DialGeometry& dial, const Palette& colours) {
   const double cx = dial.pivot.x, cy = dial.pivot.y;
   cairo_pattern_t* ring = cairo_pattern_create_linear(cx, cy - dial.radius, cx, cy + dial.radius);

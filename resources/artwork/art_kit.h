@@ -68,6 +68,10 @@ DialGeometry dialGeometry(Size background, Point pivot, std::span<const ScaleMar
 // The panel plate over the whole background, with a screw in each corner where one fits.
 void drawPanel(cairo_t* cr, Size background, const DialGeometry& dial, const Palette& colours);
 
+// A display's plate and bezel round a screen at `screenAt` of `screen` size, the screen itself
+// dark glass.
+void drawScreenBezel(cairo_t* cr, Size background, Point screenAt, Size screen, const Palette& colours);
+
 // Bezel ring and face.
 void drawDialFace(cairo_t* cr, const DialGeometry& dial, const Palette& colours);
 

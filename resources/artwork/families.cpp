@@ -5,6 +5,7 @@ namespace xaq::art {
 Registry allArtworks() {
   Registry art;
   addFlapsArt(art);
+  addEadiArt(art);
   return art;
 }
 

@@ -6,6 +6,7 @@
 namespace xaq::art {
 
 void addFlapsArt(Registry& art);  // instruments/flaps_art.cpp
+void addEadiArt(Registry& art);   // glass/eadi_art.cpp
 
 // The registry of every family above.
 Registry allArtworks();

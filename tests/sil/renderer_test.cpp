@@ -21,11 +21,10 @@ using namespace xaq::abi;
 
 double gNeedleValue = 0;
 std::vector<std::pair<PixPoint, std::uint32_t>> gClicks;
-char gText[16] = {};
-
 double XAQ_HOSTCALL needleValue(ElementHeader*) { return gNeedleValue; }
 double XAQ_HOSTCALL stringValue(ElementHeader* e) {
-  std::snprintf(reinterpret_cast<StringElement*>(e)->text, 16, "%d", 42);
+  auto* text = reinterpret_cast<StringElement*>(e);
+  std::snprintf(text->text, text->maxLength, "%d", 42);
   return 42;
 }
 std::int32_t XAQ_HOSTCALL onClick(PixPoint* p, std::uint32_t flags) {
@@ -39,46 +38,50 @@ const char* XAQ_HOSTCALL airspeedText(double value, std::uint32_t, const char*, 
 }
 std::int32_t XAQ_HOSTCALL drawGlass(GaugeHeader* g, std::int32_t service, std::uint32_t) {
   if (service != kServicePreDraw) return 0;
-  ElementHeader* glass = g->elements[0]->children[3];
-  if (glass->surface == nullptr) return 0;
-  for (std::uint32_t i = 0; i < glass->surface->width * glass->surface->height; ++i) {
-    std::uint32_t green = 0x0000FF00;
-    std::memcpy(glass->surface->pixels + 4 * i, &green, 4);
+  // Where a glass display finds its surface: the DIB's image behind the element's image set.
+  auto* glass = reinterpret_cast<StaticImageElement*>(g->elements[0]->children[3]);
+  const Image* image = glass->images.finalImage;
+  if (image == nullptr || glass->deviceContext == nullptr) return 0;
+  for (int row = 0; row < image->dimensions.y; ++row) {
+    for (int column = 0; column < image->dimensions.x; ++column) {
+      const std::uint32_t green = 0x0000FF00;
+      std::memcpy(image->bits + row * image->pitch + 4 * column, &green, 4);
+    }
   }
   return 0;
 }
 
-const ScalePoint kScale[] = {{0, 100, 20}, {100, 180, 100}};
+ScalePoint gScale[] = {{{100, 20}, 0, 0}, {{180, 100}, 100, 0}};
 
 struct TestGauge {
   TestGauge() {
     needle.header.kind = kNeedle;
     needle.header.position = {100, 100};
-    needle.source.callback = &needleValue;
-    needle.scale = kScale;
+    needle.callback = &needleValue;
+    needle.scale = gScale;
     needle.scaleCount = 2;
     text.header.kind = kString;
     text.header.position = {10, 150};
-    text.source.callback = &stringValue;
-    text.text = gText;
-    text.textSize = sizeof gText;
-    text.boxWidth = 60;
-    text.boxHeight = 20;
+    text.callback = &stringValue;
+    text.maxLength = 16;
+    text.boxSize = {60, 20};
     text.background = 0x000000FF;  // COLORREF red
     text.foreground = 0x00FFFFFF;
-    text.fontName = "monospace";
+    std::strcpy(text.fontName, "monospace");
     icon.header.kind = kIcon;
     icon.header.position = {150, 10};
     icon.header.resourceId = 900;
     icon.header.imageFlags = kImageHidden;
-    icon.imageCount = 2;
-    glass.kind = kStaticImage;
-    glass.position = {140, 150};
-    glass.imageFlags = kImageCreateSurface;
+    icon.iconCount = 2;
+    icon.scale = 1.0;
+    glass.header.kind = kStaticImage;
+    glass.header.position = {140, 150};
+    glass.header.imageFlags = kImageCreateSurface;
     background.kind = kStaticImage;
     background.children = children;
     argument.variable.id = 61;
-    argument.text = &airspeedText;
+    argument.scale = 1.0;
+    argument.stringCallback = &airspeedText;
     mouse[0].kind = kMouseGroup;
     mouse[1] = MouseRecord{kMouseGroup, 20, 20, 40, 40, -1, 0, 0, 0, {}, {}};
     mouse[2] = MouseRecord{kMouseTooltip, 0, 0, 0, 0, -1, 0, 0, 1, {}, {}};
@@ -101,8 +104,8 @@ struct TestGauge {
   NeedleElement needle{};
   StringElement text{};
   IconElement icon{};
-  ElementHeader glass{};
-  ElementHeader* children[5] = {&needle.header, &text.header, &icon.header, &glass, nullptr};
+  StaticImageElement glass{};
+  ElementHeader* children[5] = {&needle.header, &text.header, &icon.header, &glass.header, nullptr};
   ElementHeader background{};
   ElementHeader* elements[2] = {&background, nullptr};
   TooltipArgument argument{};
@@ -130,7 +133,7 @@ class GaugeImages : public testing::ModuleHost {
  protected:
   void SetUp() override {
     ModuleHost::SetUp();
-    host->createSurfaces(&gauge.background);
+    host->prepareElements(&gauge.background);
     gClicks.clear();
   }
   std::string png(const char* name) {
@@ -142,7 +145,7 @@ class GaugeImages : public testing::ModuleHost {
 TEST(NeedleAngle, InterpolatesAlongTheTableTheShortWayRound) {
   NeedleElement n{};
   n.header.position = {50, 50};
-  const ScalePoint scale[] = {{0, 40, 0}, {10, 60, 0}};  // about -11 and +11 degrees, across 12 o'clock
+  ScalePoint scale[] = {{{40, 0}, 0, 0}, {{60, 0}, 10, 0}};  // about -11 and +11 degrees, across 12 o'clock
   n.scale = scale;
   n.scaleCount = 2;
   EXPECT_NEAR(wrap180(needleAngle(n, 5)), 0, 1e-9);

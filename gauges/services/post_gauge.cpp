@@ -2,11 +2,10 @@
 // update even when module init could not create the aircraft.
 
 #include "frame/gauge_registry.h"
-#include "frame/gauge_tables.h"
 #include "frame/host_services.h"
-#include "frame/module_lifecycle.h"
+#include "gauges/kit/gauge_kit.h"
 
-namespace xaq::frame {
+namespace xaq::gauges {
 
 namespace {
 
@@ -16,12 +15,12 @@ constexpr std::uint32_t kPanelSetupValues[] = {55, 65, 10, 125, 225};
 std::int32_t XAQ_HOSTCALL postCallback(abi::GaugeHeader*, std::int32_t service, std::uint32_t) {
   switch (service) {
     case abi::kServiceInstall:
-      createModule();
-      for (std::uint32_t value : kPanelSetupValues) triggerKeyEvent(kEventPanelSetup, value);
+      frame::createModule();
+      for (std::uint32_t value : kPanelSetupValues) frame::triggerKeyEvent(kEventPanelSetup, value);
       break;
     case abi::kServicePreUpdate:
       // The joystick-button command dispatch runs here while the aircraft exists.
-      if (aircraft() == nullptr) createModule();
+      if (aircraft() == nullptr) frame::createModule();
       break;
     default:
       break;
@@ -29,12 +28,12 @@ std::int32_t XAQ_HOSTCALL postCallback(abi::GaugeHeader*, std::int32_t service, 
   return 0;
 }
 
-abi::ElementHeader postBackground = elementHeader(abi::kStaticImage, 0, {0, 0});
-abi::ElementHeader* const postElements[] = {&postBackground, nullptr};
+constinit abi::StaticImageElement postBackground = staticImage(&gauge_Post, 0, {0, 0});
+abi::ElementHeader* const postElements[] = {&postBackground.header, nullptr};
 abi::MouseRecord postMouse[] = {mouseGroup(), mouseEndGroup(), mouseEnd()};
 
 }  // namespace
 
 abi::GaugeHeader gauge_Post = gaugeHeader("Post", postElements, postMouse, &postCallback);
 
-}  // namespace xaq::frame
+}  // namespace xaq::gauges

@@ -1,5 +1,5 @@
-#include "frame/gauge_registry.h"
-#include "frame/gauge_tables.h"
+#include "frame/common_routines.h"
+
 #include "frame/host_services.h"
 
 namespace xaq::frame {
@@ -18,28 +18,5 @@ std::uint32_t XAQ_HOSTCALL commonRoutine27() { return callElementService(27, fir
 std::uint32_t XAQ_HOSTCALL commonRoutine28(std::uint32_t word) { return callElementService(28, firstGaugeTop(), word); }
 std::uint32_t XAQ_HOSTCALL commonRoutine29() { return callElementService(29, firstGaugeTop()); }
 std::uint32_t XAQ_HOSTCALL commonRoutine31() { return callElementService(31, firstGaugeTop()); }
-
-std::int32_t XAQ_HOSTCALL quietGaugeCallback(abi::GaugeHeader*, std::int32_t, std::uint32_t) { return 0; }
-
-namespace {
-abi::ElementHeader* descend(abi::ElementHeader* element, int depth) {
-  for (int i = 0; i < depth && element != nullptr; ++i) {
-    element = element->children != nullptr ? element->children[0] : nullptr;
-  }
-  return element;
-}
-}  // namespace
-
-abi::ElementHeader* setElementFlags(abi::ElementHeader* element, int depth, std::uint32_t bits) {
-  abi::ElementHeader* target = descend(element, depth);
-  if (target != nullptr) target->imageFlags |= bits;
-  return target;
-}
-
-abi::ElementHeader* clearElementFlags(abi::ElementHeader* element, int depth, std::uint32_t bits) {
-  abi::ElementHeader* target = descend(element, depth);
-  if (target != nullptr) target->imageFlags &= ~bits;
-  return target;
-}
 
 }  // namespace xaq::frame

@@ -2,15 +2,14 @@
 // tells the module the pilot uses the CDU, which from then on takes typed keys.
 
 #include "frame/gauge_registry.h"
-#include "frame/gauge_tables.h"
-#include "frame/module_lifecycle.h"
+#include "gauges/kit/gauge_kit.h"
 
-namespace xaq::frame {
+namespace xaq::gauges {
 
 namespace {
 
 std::int32_t XAQ_HOSTCALL fmcCallback(abi::GaugeHeader*, std::int32_t service, std::uint32_t) {
-  AircraftState* state = aircraft();
+  frame::AircraftState* state = aircraft();
   if (state == nullptr) return 0;
   switch (service) {
     case abi::kServicePreDraw:
@@ -24,12 +23,12 @@ std::int32_t XAQ_HOSTCALL fmcCallback(abi::GaugeHeader*, std::int32_t service, s
   return 0;
 }
 
-abi::ElementHeader fmcBackground = elementHeader(abi::kStaticImage, 0, {0, 0});
-abi::ElementHeader* const fmcElements[] = {&fmcBackground, nullptr};
+constinit abi::StaticImageElement fmcBackground = staticImage(&gauge_FMC, 0, {0, 0});
+abi::ElementHeader* const fmcElements[] = {&fmcBackground.header, nullptr};
 abi::MouseRecord fmcMouse[] = {mouseGroup(), mouseEndGroup(), mouseEnd()};
 
 }  // namespace
 
 abi::GaugeHeader gauge_FMC = gaugeHeader("FMC", fmcElements, fmcMouse, &fmcCallback);
 
-}  // namespace xaq::frame
+}  // namespace xaq::gauges

@@ -3,29 +3,29 @@
 // removes it from this list and defines gauge_<name> in its own table.
 
 #include "frame/gauge_registry.h"
-#include "frame/gauge_tables.h"
+#include "gauges/kit/gauge_kit.h"
 
 #define XAQ_PLAIN_GAUGES(X)                                                                       \
   X(Airspeed) X(Airspeed_V) X(Altimeter) X(Altimeter_V) X(VSI) X(VSI_V) X(RMI) X(RMI_V) X(HSI)     \
   X(HSI_V) X(PFCS) X(PFCS_V) X(StandbyAlt) X(StandbyAlt_V) X(Torque1) X(Torque1_V) X(Torque2)      \
   X(Torque2_V) X(PropRPM1) X(PropRPM1_V) X(PropRPM2) X(PropRPM2_V) X(ITT1) X(ITT1_V) X(ITT2)       \
   X(ITT2_V) X(NH1) X(NH1_V) X(NH2) X(NH2_V) X(NL1) X(NL1_V) X(NL2) X(NL2_V) X(FF1) X(FF1_V) X(FF2) \
-  X(FF2_V) X(AltSel) X(AltSelector_V) X(TurnSlip) X(TurnSlip_V) X(FlapsInd) X(FlapsInd_V)          \
+  X(FF2_V) X(AltSel) X(AltSelector_V) X(TurnSlip) X(TurnSlip_V)                                    \
   X(LeftGlareshield) X(Clock_V) X(NAV1) X(NAV1_V) X(NAV2) X(NAV2_V) X(autopilot) X(autopilot_V)    \
   X(gear) X(gear_V) X(StandbyADI) X(StandbyADIV) X(ADI) X(ADI_V) X(Advisory) X(AdvisoryV)          \
   X(Annunciators) X(Annunciators_V) X(Overhead) X(VCOverhead1) X(VCOverhead2) X(VCOverhead3)       \
   X(VCOverhead4) X(VCOverhead5) X(VCOverhead6) X(VCOverhead7) X(Bypass) X(BypassV) X(FuelTankTemp) \
   X(FuelTankTempV) X(EngOil1) X(EngOil1_V) X(EngOil2_V) X(FuelTemp_V) X(ECU) X(ECU_V) X(FUEL)      \
-  X(Fuel1_V) X(Fuel2_V) X(FuelInd_V) X(Feather) X(Airspeed_G) X(RMI_G) X(EADI) X(EHSI) X(Pedestal) \
+  X(Fuel1_V) X(Fuel2_V) X(FuelInd_V) X(Feather) X(Airspeed_G) X(RMI_G) X(EHSI) X(Pedestal)         \
   X(Pedestal_V_WXR) X(Pedestal_V_RADIO) X(WarningLights) X(Warning_V) X(Caution_V) X(Clipboard)    \
   X(TCAS) X(TCAS_V) X(EADI_V) X(EHSI_V) X(Compass_V)
 
-namespace xaq::frame {
+namespace xaq::gauges {
 
 namespace {
 #define XAQ_PLAIN_TABLES(name)                                                                   \
-  abi::ElementHeader name##Background = elementHeader(abi::kStaticImage, 0, {0, 0});             \
-  abi::ElementHeader* const name##Elements[] = {&name##Background, nullptr};                     \
+  constinit abi::StaticImageElement name##Background = staticImage(&gauge_##name, 0, {0, 0});    \
+  abi::ElementHeader* const name##Elements[] = {&name##Background.header, nullptr};              \
   abi::MouseRecord name##Mouse[] = {mouseGroup(), mouseEndGroup(), mouseEnd()};
 XAQ_PLAIN_GAUGES(XAQ_PLAIN_TABLES)
 #undef XAQ_PLAIN_TABLES
@@ -36,4 +36,4 @@ XAQ_PLAIN_GAUGES(XAQ_PLAIN_TABLES)
 XAQ_PLAIN_GAUGES(XAQ_PLAIN_HEADER)
 #undef XAQ_PLAIN_HEADER
 
-}  // namespace xaq::frame
+}  // namespace xaq::gauges

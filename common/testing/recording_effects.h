@@ -1,0 +1,36 @@
+#pragma once
+// Effects doors that remember what a part did, for the parts' test beds.
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "common/effects.h"
+#include "common/light_board.h"
+
+namespace xaq::testing {
+
+class RecordingEffects final : public HostEventDoor, public LightDoor, public SoundDoor {
+ public:
+  enum class SoundAction { kPlay, kLoop, kStop };
+  struct SoundRequest {
+    SoundAction action;
+    int slot;
+    bool operator==(const SoundRequest&) const = default;
+  };
+
+  void trigger(std::uint32_t eventId, std::uint32_t value) override { events.emplace_back(eventId, value); }
+  void set(int light) override { lights.set(light, true); }
+  void clear(int light) override { lights.set(light, false); }
+  void play(int slot) override { sounds.push_back({SoundAction::kPlay, slot}); }
+  void loop(int slot) override { sounds.push_back({SoundAction::kLoop, slot}); }
+  void stop(int slot) override { sounds.push_back({SoundAction::kStop, slot}); }
+
+  Effects doors() { return Effects{*this, *this, *this}; }
+
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> events;
+  LightBoard lights;
+  std::vector<SoundRequest> sounds;
+};
+
+}  // namespace xaq::testing

@@ -1,0 +1,29 @@
+#pragma once
+// The real effects doors the frame hands the parts: key events go to the host, lights to the
+// light board the annunciators show, sounds to the cockpit's sound service (off until it is
+// started, so requests then have no effect).
+
+#include <cstdint>
+
+#include "common/effects.h"
+#include "common/light_board.h"
+
+namespace xaq::frame {
+
+class FrameEffects final : public HostEventDoor, public LightDoor, public SoundDoor {
+ public:
+  void trigger(std::uint32_t eventId, std::uint32_t value) override;
+  void set(int light) override { lights_.set(light, true); }
+  void clear(int light) override { lights_.set(light, false); }
+  void play(int) override {}
+  void loop(int) override {}
+  void stop(int) override {}
+
+  Effects doors() { return Effects{*this, *this, *this}; }
+  const LightBoard& lights() const { return lights_; }
+
+ private:
+  LightBoard lights_;
+};
+
+}  // namespace xaq::frame

@@ -1,0 +1,18 @@
+#pragma once
+// Where each part's inputs come from: the host samples, the add-on's values and the other parts'
+// published state. This is the only place that knows; the parts see their own input structs.
+
+#include "common/cycle_context.h"
+#include "displays/analog/airspeed_bug.h"
+#include "fms/guidance/lateral_guidance.h"
+#include "frame/host_samples.h"
+
+namespace xaq::frame {
+
+CycleContext cycleContext(const HostSamples& samples);
+
+displays::AirspeedBugInputs airspeedBugInputs(const HostSamples& samples);
+
+fms::GuidanceInput fmsGuidanceInputs(const HostSamples& samples);
+
+}  // namespace xaq::frame

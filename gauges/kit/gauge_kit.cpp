@@ -1,0 +1,54 @@
+#include "gauges/kit/gauge_kit.h"
+
+#include <cstring>
+
+namespace xaq::gauges {
+
+std::int32_t XAQ_HOSTCALL quietGaugeCallback(abi::GaugeHeader*, std::int32_t, std::uint32_t) { return 0; }
+
+void writeText(abi::StringElement* element, const char* value) {
+  if (element == nullptr || element->text == nullptr || element->maxLength == 0) return;
+  const std::size_t room = element->maxLength - 1u;
+  const std::size_t length = value != nullptr ? strnlen(value, room) : 0;
+  if (length > 0) std::memcpy(element->text, value, length);
+  element->text[length] = '\0';
+}
+
+double hostValue(abi::ElementHeader* element) {
+  if (auto* n = abi::elementAs<abi::NeedleElement>(element)) return n->variable.value;
+  if (auto* i = abi::elementAs<abi::IconElement>(element)) return i->variable.value;
+  if (auto* s = abi::elementAs<abi::StringElement>(element)) return s->variables[0].value;
+  return 0.0;
+}
+
+void setHidden(abi::ElementHeader* element, bool hidden) {
+  if (element == nullptr) return;
+  if (hidden) {
+    element->imageFlags |= abi::kImageHidden;
+  } else {
+    element->imageFlags &= ~abi::kImageHidden;
+  }
+}
+
+namespace {
+abi::ElementHeader* descend(abi::ElementHeader* element, int depth) {
+  for (int i = 0; i < depth && element != nullptr; ++i) {
+    element = element->children != nullptr ? element->children[0] : nullptr;
+  }
+  return element;
+}
+}  // namespace
+
+abi::ElementHeader* setElementFlags(abi::ElementHeader* element, int depth, std::uint32_t bits) {
+  abi::ElementHeader* target = descend(element, depth);
+  if (target != nullptr) target->imageFlags |= bits;
+  return target;
+}
+
+abi::ElementHeader* clearElementFlags(abi::ElementHeader* element, int depth, std::uint32_t bits) {
+  abi::ElementHeader* target = descend(element, depth);
+  if (target != nullptr) target->imageFlags &= ~bits;
+  return target;
+}
+
+}  // namespace xaq::gauges

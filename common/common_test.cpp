@@ -16,6 +16,9 @@ TEST(Rounding, HalvesGoAwayFromZero) {
   EXPECT_EQ(roundHalfAway(0.5), 1);
   EXPECT_EQ(roundHalfAway(1e30), 2147483647);
   EXPECT_EQ(roundHalfAway(std::nan("")), 0);
+  EXPECT_EQ(roundHalfAway(0.49999999999999994), 0) << "the largest double below one half";
+  EXPECT_EQ(roundHalfAway(-0.49999999999999994), 0);
+  EXPECT_EQ(roundHalfAway(4503599627370497.0), 2147483647);
 }
 
 TEST(Rounding, HeadingOf360OrMoreReadsZero) {

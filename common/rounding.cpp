@@ -7,7 +7,9 @@ namespace xaq {
 
 int roundHalfAway(double value) {
   if (!(value == value)) return 0;  // NaN reads as zero rather than undefined behaviour
-  const double r = value < 0.0 ? -std::floor(-value + 0.5) : std::floor(value + 0.5);
+  // std::round rounds halves away from zero without first adding 0.5, which would carry
+  // 0.49999999999999994 up to 1.
+  const double r = std::round(value);
   if (r >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
   if (r <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
   return static_cast<int>(r);

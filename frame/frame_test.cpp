@@ -154,6 +154,24 @@ TEST_F(ModuleTest, PostInstallCreatesAndSendsThePanelSetupEvents) {
   EXPECT_EQ(host.timer.starts, 1);
 }
 
+TEST_F(ModuleTest, PostIgnoresTheServicesItDoesNotActOn) {
+  abi::GaugeHeader* post = gaugeNamed("Post");
+  for (std::int32_t service : std::initializer_list<std::int32_t>{abi::kServiceInit, abi::kServicePreDraw, abi::kServicePanelOpen,
+                               abi::kServicePanelClose, 4, 5, 7, 8, 9, 11, 12, 13}) {
+    post->callback(post, service, 0);
+    EXPECT_EQ(aircraft(), nullptr) << service;
+  }
+  Linkage.moduleInit();
+  host.events.clear();
+  AircraftState* state = aircraft();
+  for (std::int32_t service : {abi::kServiceInit, abi::kServicePreDraw, abi::kServicePanelOpen, abi::kServicePanelClose}) {
+    post->callback(post, service, 0);
+  }
+  EXPECT_EQ(aircraft(), state);
+  EXPECT_TRUE(host.events.empty());
+  EXPECT_TRUE(host.lookups.empty());
+}
+
 TEST_F(ModuleTest, PostUpdateCreatesAMissingAircraftWithoutRunningACycle) {
   abi::GaugeHeader* post = gaugeNamed("Post");
   post->callback(post, abi::kServicePreUpdate, 0);

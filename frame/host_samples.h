@@ -9,10 +9,12 @@
 namespace xaq::frame {
 
 // Rate of change over the last five samples: (newest - oldest) / (sum of the last four steps).
+// The history starts filled with the first sample, so the first cycles show no jump from zero;
+// while the steps add up to no time (a paused or reloaded clock) the rate is 0.
 class TrendRate {
  public:
   static constexpr int kHistory = 5;
-  static constexpr double kMinimumDivisor = 1e-9;
+  static constexpr double kMinimumSpanSeconds = 1e-9;
 
   double push(double value, double timeStepSeconds);
   double rate() const { return rate_; }
@@ -21,6 +23,7 @@ class TrendRate {
   std::array<double, kHistory> values_{};
   std::array<double, kHistory> steps_{};
   double rate_ = 0.0;
+  bool started_ = false;
 };
 
 struct HostSamples {
@@ -68,7 +71,7 @@ struct HostSamples {
   bool autofeatherSwitch = false;              // 741
 
   // Fuel, controls, gear, doors, power.
-  double totalFuelLb = 0;           // 791
+  double totalFuelLb = 0;           // 791 (the host gives pounds)
   double leftTankLb = 0;            // 304 (host: gallons)
   double rightTankLb = 0;           // 303 (host: gallons)
   double aileronPosition = 0;       // 313
@@ -147,11 +150,14 @@ struct HostSamples {
   bool nav1SignalValid = false;     // from 46: the receiver has a usable signal
   bool nav1LocalizerTuned = false;  // from 46: bit 7
   std::array<bool, 2> pauseFlags{};  // [0] time stood still this cycle, [1] time jumped
+  // The cockpit's one true airspeed and one acceleration (the flight guidance, the FMS and the
+  // advisory display read these): true airspeed from the indicated airspeed and the outside air
+  // density (pressure 342, temperature 341); acceleration as the trend of the indicated
+  // airspeed (61). The add-on's own readings of both stay in the link's values as read.
   double trueAirspeedKt = 0;
-  double accelerationKtPerSec = 0;  // = the airspeed trend
+  double accelerationKtPerSec = 0;
   double headwindKt = 0;            // wind component along the heading, positive on the nose
   double verticalSpeedTrend = 0;    // fpm per second (65)
-  double airspeedTrend = 0;         // kt per second (61)
   double bankTrend = 0;             // degrees per second (80)
   double aircraftWeightLb = 0;      // add-on payload + total fuel
 };

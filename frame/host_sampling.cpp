@@ -8,6 +8,13 @@
 namespace xaq::frame {
 
 double TrendRate::push(double value, double timeStepSeconds) {
+  if (!started_) {
+    // The first sample has no interval before it: it stands for the whole history.
+    values_.fill(value);
+    steps_.fill(0.0);
+    timeStepSeconds = 0.0;
+    started_ = true;
+  }
   for (int i = 0; i + 1 < kHistory; ++i) {
     values_[i] = values_[i + 1];
     steps_[i] = steps_[i + 1];
@@ -16,8 +23,7 @@ double TrendRate::push(double value, double timeStepSeconds) {
   steps_[kHistory - 1] = timeStepSeconds;
   double span = 0.0;
   for (int i = 1; i < kHistory; ++i) span += steps_[i];
-  if (span < kMinimumDivisor) span = kMinimumDivisor;
-  rate_ = (values_[kHistory - 1] - values_[0]) / span;
+  rate_ = span > kMinimumSpanSeconds ? (values_[kHistory - 1] - values_[0]) / span : 0.0;
   return rate_;
 }
 
@@ -147,7 +153,8 @@ constexpr SampleRule kRules[] = {
     SAMPLE_AT(723, kFlag, 1, autofeatherArmed, 2),
     SAMPLE_AT(731, kFlag, 1, autofeatherArmed, 3),
     SAMPLE(741, kFlag, 1, autofeatherSwitch),
-    // The host reports total fuel in pounds already; only the tanks arrive in gallons.
+    // The host's token list names 791 the total fuel quantity in pounds: it is copied as it
+    // comes. Only the tanks (304, 303) arrive in gallons.
     SAMPLE(791, kCopy, 1, totalFuelLb),
     SAMPLE(304, kScale, kFuelLbPerGallon, leftTankLb),
     SAMPLE(303, kScale, kFuelLbPerGallon, rightTankLb),
@@ -274,7 +281,7 @@ void derive(HostSamples& s, SamplingHistory& h, double addonPayloadLb) {
   h.sampledBefore = true;
 
   s.verticalSpeedTrend = h.verticalSpeed.push(s.verticalSpeedFpm, s.timeStepSeconds);
-  s.airspeedTrend = h.airspeed.push(s.indicatedAirspeedKt, s.timeStepSeconds);
+  s.accelerationKtPerSec = h.airspeed.push(s.indicatedAirspeedKt, s.timeStepSeconds);
   s.bankTrend = h.bank.push(s.attitudeBankDeg, s.timeStepSeconds);
 
   // The receiver flags: any bit set means a station is received; bit 7 marks a localizer.
@@ -291,7 +298,6 @@ void derive(HostSamples& s, SamplingHistory& h, double addonPayloadLb) {
   const double temperatureRatio = tempK > 1.0 ? tempK / kSeaLevelTempK : 1.0;
   const double densityRatio = pressureRatio / temperatureRatio;
   s.trueAirspeedKt = densityRatio > 1e-6 ? s.indicatedAirspeedKt / std::sqrt(densityRatio) : 0.0;
-  s.accelerationKtPerSec = s.airspeedTrend;
   const double headingTrueDeg = s.headingMagDeg + wrap180(s.magneticVariationDeg);
   s.headwindKt = s.windSpeedKt * std::cos((s.windDirectionDeg - headingTrueDeg) * kDegToRad);
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <map>
+#include <set>
+#include <string>
 
 #include "frame/host_sampling.h"
 
@@ -94,27 +96,217 @@ TEST(HostSampling, TimeStepComesFromTheElapsedTimeVariable) {
   EXPECT_TRUE(jumped.pauseFlags[1]);
 }
 
-TEST(HostSampling, TrendsSpanTheLastFiveSamples) {
+TEST(HostSampling, TrendsSpanTheLastFiveSamplesOverIrregularSteps) {
   Sampler sampler;
+  // Vertical speed climbing 1000 fpm per second, sampled at uneven intervals.
+  const double steps[] = {0.05, 0.02, 0.3, 0.056, 0.11, 0.028, 0.4, 0.07};
   double t = 10.0;
-  // Vertical speed climbing 100 fpm per 0.1 s cycle.
-  for (int i = 0; i < 6; ++i) {
-    sampler.cycle({{604, t}, {65, 100.0 * i}, {61, 150.0}});
-    t += 0.1;
+  sampler.cycle({{604, t}, {65, 0.0}, {61, 150.0}, {80, 10.0}});
+  for (double dt : steps) {
+    t += dt;
+    const HostSamples& s = sampler.cycle({{604, t}, {65, 1000.0 * (t - 10.0)}, {61, 150.0 + 2.0 * (t - 10.0)}, {80, 10.0}});
+    EXPECT_NEAR(s.verticalSpeedTrend, 1000.0, 1e-6) << dt;
+    EXPECT_NEAR(s.accelerationKtPerSec, 2.0, 1e-9) << dt;
+    EXPECT_NEAR(s.bankTrend, 0.0, 1e-9);
   }
-  const HostSamples& s = sampler.cycle({{604, t}, {65, 600.0}, {61, 150.0}});
-  EXPECT_NEAR(s.verticalSpeedTrend, 1000.0, 1e-6);
-  EXPECT_NEAR(s.airspeedTrend, 0.0, 1e-9);
-  EXPECT_NEAR(s.accelerationKtPerSec, 0.0, 1e-9);
 }
 
-TEST(TrendRate, DivisorIsRaisedToAMinimumWhenTimeStandsStill) {
+TEST(HostSampling, TheFirstCyclesShowNoJumpFromZero) {
+  Sampler sampler;
+  double t = 50.0;
+  for (int i = 0; i < 5; ++i, t += 0.056) {
+    const HostSamples& s = sampler.cycle({{604, t}, {61, 150.0}, {65, -700.0}, {80, 25.0}});
+    EXPECT_DOUBLE_EQ(s.accelerationKtPerSec, 0.0) << "cycle " << i;
+    EXPECT_DOUBLE_EQ(s.verticalSpeedTrend, 0.0);
+    EXPECT_DOUBLE_EQ(s.bankTrend, 0.0);
+  }
+}
+
+TEST(TrendRate, ReadsZeroWhileTheStepsAddUpToNoTime) {
   TrendRate trend;
-  for (int i = 0; i < 5; ++i) trend.push(0.0, 0.0);
-  EXPECT_DOUBLE_EQ(trend.push(1e-9, 0.0), 1.0);
+  trend.push(0.0, 0.0);
+  EXPECT_DOUBLE_EQ(trend.push(5.0, 0.0), 0.0) << "a change with no time passed is no rate";
+  EXPECT_DOUBLE_EQ(trend.push(5.0, -3.0), 0.0) << "nor with the clock gone back";
   TrendRate fresh;
-  // Before five samples the zero-filled history counts as the oldest values.
-  EXPECT_DOUBLE_EQ(fresh.push(2.0, 0.5), 2.0 / 0.5);
+  EXPECT_DOUBLE_EQ(fresh.push(2.0, 0.5), 0.0) << "the first sample fills the history";
+  EXPECT_DOUBLE_EQ(fresh.push(3.0, 0.5), 2.0);
+}
+
+// Where each sampled host variable must land. A value given to one variable alone must show in
+// its own field and in no other: a swapped engine index or a neighbour's field fails here.
+struct Destination {
+  std::uint32_t id;
+  const char* field;
+  double (*read)(const HostSamples&);
+};
+#define F(id, expr) Destination{id, #expr, [](const HostSamples& s) { return static_cast<double>(s.expr); }}
+const Destination kDestinations[] = {
+    F(61, indicatedAirspeedKt),
+    F(64, mach),
+    F(81, headingMagDeg),
+    F(74, altitudeFt),
+    F(614, radioAltitudeFt),
+    F(65, verticalSpeedFpm),
+    F(70, turnRate),
+    F(71, latitudeDeg),
+    F(72, longitudeDeg),
+    F(82, magneticVariationDeg),
+    F(60, onGround),
+    F(78, attitudePitchDeg),
+    F(80, attitudeBankDeg),
+    F(77, pitchDeg),
+    F(79, bankDeg),
+    F(103, hostAutopilot),
+    F(114, hostYawDamper),
+    F(107, headingBugDeg),
+    F(105, hostNavHold),
+    F(112, hostApproachHold),
+    F(113, hostBackCourseHold),
+    F(793, hostFdPitchDeg),
+    F(794, hostFdBankDeg),
+    F(624, nhPct[0]),
+    F(643, nhPct[1]),
+    F(662, nhPct[2]),
+    F(681, nhPct[3]),
+    F(625, nlPct[0]),
+    F(644, nlPct[1]),
+    F(663, nlPct[2]),
+    F(682, nlPct[3]),
+    F(638, fuelFlowPph[0]),
+    F(657, fuelFlowPph[1]),
+    F(676, fuelFlowPph[2]),
+    F(695, fuelFlowPph[3]),
+    F(631, ittC[0]),
+    F(650, ittC[1]),
+    F(669, ittC[2]),
+    F(688, ittC[3]),
+    F(156, torquePct[0]),
+    F(191, torquePct[1]),
+    F(226, torquePct[2]),
+    F(261, torquePct[3]),
+    F(700, propRpm[0]),
+    F(708, propRpm[1]),
+    F(716, propRpm[2]),
+    F(724, propRpm[3]),
+    F(130, conditionLever[0]),
+    F(165, conditionLever[1]),
+    F(200, conditionLever[2]),
+    F(235, conditionLever[3]),
+    F(561, oilTemperature[0]),
+    F(571, oilTemperature[1]),
+    F(581, oilTemperature[2]),
+    F(591, oilTemperature[3]),
+    F(562, oilPressurePsi[0]),
+    F(572, oilPressurePsi[1]),
+    F(582, oilPressurePsi[2]),
+    F(592, oilPressurePsi[3]),
+    F(129, propLever[0]),
+    F(164, propLever[1]),
+    F(199, propLever[2]),
+    F(234, propLever[3]),
+    F(131, engineRunning[0]),
+    F(166, engineRunning[1]),
+    F(201, engineRunning[2]),
+    F(236, engineRunning[3]),
+    F(564, ignition[0]),
+    F(574, ignition[1]),
+    F(584, ignition[2]),
+    F(594, ignition[3]),
+    F(707, autofeatherArmed[0]),
+    F(715, autofeatherArmed[1]),
+    F(723, autofeatherArmed[2]),
+    F(731, autofeatherArmed[3]),
+    F(741, autofeatherSwitch),
+    F(791, totalFuelLb),
+    F(304, leftTankLb),
+    F(303, rightTankLb),
+    F(313, aileronPosition),
+    F(317, elevatorPosition),
+    F(318, elevatorTrimPosition),
+    F(325, spoilerHandle),
+    F(328, flapHandle),
+    F(333, gearLeft),
+    F(334, gearRight),
+    F(332, gearNose),
+    F(331, gearHandle),
+    F(323, parkingBrake),
+    F(868, passengerDoorOpen),
+    F(824, hydraulicAvailable),
+    F(364, batteryMaster),
+    F(740, avionicsMaster),
+    F(604, elapsedSeconds),
+    F(745, dayOfMonth),
+    F(746, month),
+    F(747, year),
+    F(749, daylightSaving),
+    F(3, localHour),
+    F(6, zuluOffsetHours),
+    F(4, localMinute),
+    F(5, localSecond),
+    F(336, simulationRate),
+    F(24, nav1Bcd),
+    F(27, nav2Bcd),
+    F(23, com1Bcd),
+    F(870, com2Bcd),
+    F(16, adfBcd),
+    F(18, adfExtendedBcd),
+    F(550, nav1BearingDeg),
+    F(59, nav2BearingDeg),
+    F(39, adfBearingDeg),
+    F(43, nav1ToFrom),
+    F(52, nav2ToFrom),
+    F(44, glideslopeReceived),
+    F(46, nav1Flags),
+    F(55, nav2Flags),
+    F(20, adfSignal),
+    F(45, nav1CourseDeg),
+    F(31, dme1Nm),
+    F(35, dme2Nm),
+    F(40, nav1Deviation),
+    F(41, glideslopeDeviation),
+    F(354, markerBeacon),
+    F(38, transponderBcd),
+    F(874, audioPanel[0]),
+    F(875, audioPanel[1]),
+    F(876, audioPanel[2]),
+    F(877, audioPanel[3]),
+    F(878, audioPanel[4]),
+    F(879, audioPanel[5]),
+    F(880, audioPanel[6]),
+    F(881, audioPanel[7]),
+    F(904, propDeice),
+    F(905, airframeDeice),
+    F(13, pitotHeat),
+    F(10, panelLights),
+    F(11, strobeLights),
+    F(368, beaconLights),
+    F(621, instrumentLights),
+    F(14, landingLights),
+    F(622, flareLights),
+    F(341, outsideAirTempC),
+    F(350, totalAirTempC),
+    F(342, outsidePressureMb),
+    F(800, standardTempC),
+    F(343, windSpeedKt),
+    F(344, windDirectionDeg),
+};
+#undef F
+
+TEST(HostSampling, EverySampledVariableLandsInExactlyItsOwnField) {
+  std::set<std::uint32_t> sampled(sampledIds().begin(), sampledIds().end());
+  std::set<std::uint32_t> covered;
+  for (const Destination& d : kDestinations) covered.insert(d.id);
+  EXPECT_EQ(sampled, covered) << "every sampled id has its destination here";
+  for (const Destination& d : kDestinations) {
+    Sampler sampler;
+    const HostSamples& s = sampler.cycle({{d.id, 300.0}});
+    EXPECT_NE(d.read(s), 0.0) << d.id << " does not reach " << d.field;
+    for (const Destination& other : kDestinations) {
+      if (other.id != d.id && std::string(other.field) != d.field) {
+        EXPECT_EQ(other.read(s), 0.0) << d.id << " also lands in " << other.field;
+      }
+    }
+  }
 }
 
 TEST(HostSampling, WeightNavigationFlagsAndAirData) {

@@ -446,6 +446,7 @@ RunResult runScenario(const Scenario& scenario, const RunOptions& options) {
   HostOptions host;
   host.modulePath = options.modulePath;
   host.simulatorFolder = options.simulatorFolder;
+  host.bitmapFolder = options.bitmapFolder;  // the drawing surfaces take their bitmaps' sizes
   for (const ScenarioLine& line : scenario.setup) {
     if (line.words[0] == "addon" && line.words.size() >= 2) {
       host.addonPresent = line.words[1] != "none";

@@ -277,6 +277,12 @@ constexpr abi::TooltipArgument tooltipArgument(std::uint32_t variableId, abi::To
 
 // ---- helpers for callbacks ----
 
+// The value a tooltip text callback shows: what the host filled into the argument's record (the
+// value argument only when the host handed no record).
+inline double tooltipValue(double value, const abi::HostVarRecord* record) {
+  return record != nullptr ? record->value : value;
+}
+
 // Writes `value` into a string element's host buffer: at most maxLength bytes with the
 // terminator, nothing when the host gave no buffer.
 void writeText(abi::StringElement* element, const char* value);

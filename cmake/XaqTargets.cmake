@@ -1,5 +1,9 @@
 # Project-wide helpers: warnings as errors for our own code, and the unit-test wrapper.
 
+# The font library keeps its cache for the life of a process; under the leak checker every
+# program that draws text runs with this.
+set(XAQ_LSAN_ENV "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp")
+
 function(xaq_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Werror)
 endfunction()
@@ -25,7 +29,7 @@ function(xaq_unit_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   xaq_warnings(${name})
-  gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${name} PROPERTIES LABELS unit ENVIRONMENT "${XAQ_LSAN_ENV}" DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # Adds every subfolder of the current folder that has a CMakeLists.txt, so rooms can add their

@@ -6,7 +6,9 @@
 // Every structure is laid out exactly as the host's published panel format: 4-byte packing
 // throughout (doubles sit on 4-byte boundaries), every field the host owns reserved and zeroed,
 // every element reserving its kind's full size. The host writes into the fields marked "host";
-// the 32-bit Windows build asserts every size and offset below.
+// the 32-bit Windows build asserts every size and offset below. A 64-bit build (the module for
+// the sim host) keeps the same fields in their natural alignment: only the 32-bit layout meets
+// the real host.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +26,10 @@ struct PixPoint {
   std::int32_t y = 0;
 };
 
+#if defined(__i386__)
+#define XAQ_HOST_PACKING 1
 #pragma pack(push, 4)
+#endif
 
 // One host variable: the module writes the id, the host fills the value on lookup. The value is
 // a double, or for booleans, enums, flags and BCD a 32-bit word in its first half.
@@ -426,7 +431,10 @@ struct TooltipArgument {
   TooltipTextCallback stringCallback;    // 68
 };
 
+#if defined(XAQ_HOST_PACKING)
 #pragma pack(pop)
+#undef XAQ_HOST_PACKING
+#endif
 
 #if defined(_WIN32) && defined(__i386__)
 // The host reads and writes these layouts byte by byte: check every size and offset.

@@ -31,6 +31,8 @@ class SoundDoor {
   virtual void play(int slot) = 0;
   virtual void loop(int slot) = 0;
   virtual void stop(int slot) = 0;
+  // The slot's own volume in hundredths of a decibel (0 full ... -10000 silent).
+  virtual void volume(int slot, std::int32_t hundredthsOfDecibel) = 0;
 };
 
 struct Effects {

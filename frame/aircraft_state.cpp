@@ -27,9 +27,10 @@ void AircraftState::runCycle() {
   now_ = cycleContext(link.samples);
 
   // Each part once, in order; later parts read what earlier ones wrote this cycle: radios, panel
-  // switches, lighting, electrical, de-ice, APU, clock, gear indication, attitude-director
-  // settings and clipboard, flight guidance with the advisory display, wipers, cabin pressure,
-  // engines, weather radar and fuel come first, then:
+  // switches, lighting, electrical, de-ice, APU, clock and gear indication come first, then:
+  clipboard.update(now_, clipboardInputs(link.notesFilePath));
+  // the flight guidance with the advisory display, wipers, cabin pressure, engines, weather
+  // radar and fuel, then:
   airspeedBug.update(now_, airspeedBugInputs(link.samples));
   // the EFIS display-control panel, the warnings and cautions and the traffic data, and last:
   fms.update(fmsGuidanceInputs(link.samples));

@@ -12,7 +12,9 @@
 #include "frame/frame_effects.h"
 #include "frame/host_link.h"
 #include "guidance/flight_guidance.h"
+#include "services/clipboard/clipboard.h"
 #include "services/saved_state.h"
+#include "services/settings/settings_file.h"
 #include "systems/electrical/electrical_state.h"
 
 namespace xaq::frame {
@@ -30,6 +32,14 @@ class PowerEdge {
 
  private:
   bool previous_ = false;
+};
+
+// Where a dark cockpit start puts the panel switches off. The panel switch record sets its 17
+// switches to off here; until it exists the count shows that the start-up reached the hook.
+class DarkCockpitHook final : public services::DarkCockpitSwitches {
+ public:
+  void switchOff() override { ++timesApplied; }
+  int timesApplied = 0;
 };
 
 // Flags the whole module shares.
@@ -65,6 +75,8 @@ class AircraftState {
   Effects effects() { return effects_.doors(); }
   const LightBoard& lights() const { return effects_.lights(); }
   const ModuleEnvironment& environment() const { return environment_; }
+  // Sounds the parts and the gauges ask for go to the module's sound service.
+  void connectSound(services::Sound* sound) { effects_.connectSound(sound); }
 
  private:
   const ModuleEnvironment environment_;
@@ -84,13 +96,18 @@ class AircraftState {
   systems::ElectricalState electrical;
   // The panel lighting and daylight state come here.
   std::int32_t guidanceCounter = 10000;
-  // The clock, the landing-gear indication, the attitude-director settings and clipboard and the
-  // advisory display come here.
+  // The clock and the landing-gear indication come here.
+  services::Clipboard clipboard;  // with the attitude director's settings
+  // The advisory display comes here.
   guidance::FlightGuidance guidance;
   // The de-ice sequencer, APU, wipers, cabin pressure controller, engines, weather radar
   // picture, fuel transfer, EFIS display-control panel and traffic data come here.
   fms::FmsCore fms{environment_.simulatorFolder};
   ModuleFlags flags;
+  // From the settings file at creation: the CDU typing mode and the command assignments.
+  services::Settings settings;
+  services::CommandAssignments commands;
+  DarkCockpitHook darkCockpitSwitches;
 
  private:
   CycleContext now_;

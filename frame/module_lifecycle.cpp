@@ -3,6 +3,8 @@
 #include <new>
 
 #include "frame/host_services.h"
+#include "services/settings/settings_file.h"
+#include "services/sound/sound.h"
 
 namespace xaq::frame {
 
@@ -13,9 +15,20 @@ AircraftState* gTimerObject = nullptr;
 platform::WindowHandle gMainWindow = 0;
 bool gCreated = false;
 bool gStateSavedThisLoad = false;
+// The cockpit's sounds live from creation to destruction, beside the aircraft, on the ports in
+// force at creation.
+services::Sound* gSound = nullptr;
 
-constexpr std::uint32_t kEventEngineShutdown1 = 65987;
-constexpr std::uint32_t kEventEngineShutdown2 = 65992;
+// The settings file's values where the module keeps them, and the joystick-button entries of
+// its assignments handed to the data link's button watch.
+void takeSettings(AircraftState& state, const services::CockpitSettings& file) {
+  state.settings = file.values;
+  state.commands = file.commands;
+  state.commands.numberJoystickButtons(state.link.buttons);
+  state.flags.enginesOffAtStart = file.values.enginesOff != 0;
+  state.flags.darkCockpit = file.values.darkCockpit != 0;
+  state.flags.soundVolume = file.values.soundVolume;
+}
 
 }  // namespace
 
@@ -30,11 +43,10 @@ void onCycleTimer(void* context) {
 }
 
 void applyStartupSettings(AircraftState& state) {
-  if (state.flags.enginesOffAtStart || state.flags.darkCockpit) {
-    triggerKeyEvent(kEventEngineShutdown1, 1);
-    triggerKeyEvent(kEventEngineShutdown2, 1);
-  }
-  // With a dark cockpit the panel switches go to their off positions here.
+  services::Settings startup;
+  startup.enginesOff = state.flags.enginesOffAtStart ? 1 : 0;
+  startup.darkCockpit = state.flags.darkCockpit ? 1 : 0;
+  services::applyStartupSettings(startup, state.effects().events, state.darkCockpitSwitches);
 }
 
 void createModule() {
@@ -44,7 +56,11 @@ void createModule() {
   // The host's main window, for sound and the keyboard hook.
   gMainWindow = ports.windows != nullptr ? ports.windows->find("FS98MAIN") : 0;
 
-  // Sound starts here with that window.
+  // Sound, with that window; without a device it stays off and every request does nothing.
+  if (gSound == nullptr) {
+    gSound = new (std::nothrow) services::Sound(ports.sound, ports.resources);
+    if (gSound != nullptr) gSound->setUp(gMainWindow);
+  }
 
   // The aircraft and its parts, given what the module learns of its installation once.
   if (gAircraft == nullptr) {
@@ -53,12 +69,15 @@ void createModule() {
     gAircraft = new (std::nothrow) AircraftState(environment);
     if (gAircraft == nullptr) return;  // out of memory: stay uncreated and try again later
   }
+  gAircraft->connectSound(gSound);
 
   // The 56 ms cycle.
   gTimerObject = gAircraft;
   if (ports.timer != nullptr) ports.timer->start(kCyclePeriodMs, &onCycleTimer, gAircraft);
 
-  // The settings file, keyboard hook and sound volume are applied here.
+  // The settings file; the keyboard hook is installed after it is read; then the volume.
+  takeSettings(*gAircraft, services::readSettingsFile(services::settingsFilePath(gAircraft->environment())));
+  if (gSound != nullptr) gSound->setVolume(gAircraft->flags.soundVolume);
 
   applyStartupSettings(*gAircraft);
   gCreated = true;
@@ -71,7 +90,7 @@ void destroyModule() {
   // The keyboard hook comes off first.
   if (ports.timer != nullptr) ports.timer->stop();
   gTimerObject = nullptr;
-  // Sound shuts down here.
+  if (gSound != nullptr) gSound->shutDown();
   // Callbacks that run while the parts are released (the data link's shut-down among them) must
   // find no aircraft: the pointer is cleared before destruction begins.
   AircraftState* releasing = gAircraft;
@@ -83,6 +102,9 @@ void destroyModule() {
     }
     delete releasing;  // members go in reverse order of construction
   }
+  // Released only now: parts released above may still ask for sounds (which go nowhere).
+  delete gSound;
+  gSound = nullptr;
 }
 
 }  // namespace xaq::frame

@@ -21,6 +21,8 @@ displays::AirspeedBugInputs airspeedBugInputs(const HostSamples& s) {
   return {s.aircraftWeightLb, s.flapHandle};
 }
 
+services::ClipboardInputs clipboardInputs(const std::string& notesFilePath) { return {notesFilePath}; }
+
 fms::GuidanceInput fmsGuidanceInputs(const HostSamples& s) {
   fms::GuidanceInput in;
   in.present = {s.latitudeDeg, s.longitudeDeg};

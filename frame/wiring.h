@@ -2,10 +2,13 @@
 // Where each part's inputs come from: the host samples, the add-on's values and the other parts'
 // published state. This is the only place that knows; the parts see their own input structs.
 
+#include <string>
+
 #include "common/cycle_context.h"
 #include "displays/analog/airspeed_bug.h"
 #include "fms/guidance/lateral_guidance.h"
 #include "frame/host_samples.h"
+#include "services/clipboard/clipboard.h"
 
 namespace xaq::frame {
 
@@ -14,5 +17,8 @@ CycleContext cycleContext(const HostSamples& samples);
 displays::AirspeedBugInputs airspeedBugInputs(const HostSamples& samples);
 
 fms::GuidanceInput fmsGuidanceInputs(const HostSamples& samples);
+
+// The notes file's path comes from the data link, which finds the aircraft's folder.
+services::ClipboardInputs clipboardInputs(const std::string& notesFilePath);
 
 }  // namespace xaq::frame

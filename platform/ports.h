@@ -73,16 +73,36 @@ class Keyboard {
   virtual bool isToggled(std::uint32_t virtualKey) = 0;  // caps lock and the like
 };
 
-// Cockpit sounds: one buffer per slot, loaded from a WAV image.
+// The format block of a PCM WAV image (the WAVEFORMATEX fields a sound buffer needs).
+struct WaveFormat {
+  std::uint16_t formatTag = 0;
+  std::uint16_t channels = 0;
+  std::uint32_t samplesPerSecond = 0;
+  std::uint32_t averageBytesPerSecond = 0;
+  std::uint16_t blockAlign = 0;
+  std::uint16_t bitsPerSample = 0;
+};
+
+// Cockpit sounds: one buffer per slot, filled from a WAV image's samples.
 class SoundDevice {
  public:
+  enum class PlayOutcome { kPlaying, kLost, kFailed };
+
   virtual ~SoundDevice() = default;
-  virtual bool open(WindowHandle owner) = 0;  // false: no device, sound stays off
+  // Opens the default device for the host's window with the primary buffer playing; false when
+  // there is no device (sound stays off).
+  virtual bool open(WindowHandle owner) = 0;
+  // Releases every slot's buffer, then the device.
   virtual void close() = 0;
-  virtual bool load(int slot, ByteView wav) = 0;
-  virtual void play(int slot, bool loop) = 0;
-  virtual void stop(int slot) = 0;
-  virtual void setAttenuation(int slot, std::int32_t hundredthsOfDecibel) = 0;
+  // A buffer of the samples' size and format holding a copy of them; false leaves the slot empty.
+  virtual bool load(int slot, const WaveFormat& format, ByteView samples) = 0;
+  // Rewinds the slot's buffer and plays it once or looped; kLost when its memory was taken away.
+  virtual PlayOutcome play(int slot, bool loop) = 0;
+  // Gets a lost buffer's memory back and copies the samples in again.
+  virtual bool restore(int slot, ByteView samples) = 0;
+  virtual bool stop(int slot) = 0;
+  // Hundredths of a decibel, 0 (full) ... -10000 (silence); false when the device refused.
+  virtual bool setAttenuation(int slot, std::int32_t hundredthsOfDecibel) = 0;
 };
 
 // The ports in force. The drawing canvas for the glass displays comes with them: it is opened on

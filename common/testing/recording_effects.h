@@ -12,10 +12,11 @@ namespace xaq::testing {
 
 class RecordingEffects final : public HostEventDoor, public LightDoor, public SoundDoor {
  public:
-  enum class SoundAction { kPlay, kLoop, kStop };
+  enum class SoundAction { kPlay, kLoop, kStop, kVolume };
   struct SoundRequest {
     SoundAction action;
     int slot;
+    std::int32_t attenuation = 0;  // for kVolume
     bool operator==(const SoundRequest&) const = default;
   };
 
@@ -25,6 +26,9 @@ class RecordingEffects final : public HostEventDoor, public LightDoor, public So
   void play(int slot) override { sounds.push_back({SoundAction::kPlay, slot}); }
   void loop(int slot) override { sounds.push_back({SoundAction::kLoop, slot}); }
   void stop(int slot) override { sounds.push_back({SoundAction::kStop, slot}); }
+  void volume(int slot, std::int32_t attenuation) override {
+    sounds.push_back({SoundAction::kVolume, slot, attenuation});
+  }
 
   Effects doors() { return Effects{*this, *this, *this}; }
 

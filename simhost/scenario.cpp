@@ -66,10 +66,38 @@ bool compare(double actual, const std::string& op, double expected, double toler
   return false;
 }
 
+// `file PATH "LINE" ...`: writes the lines (DOS line ends, as the payload editor writes them)
+// into PATH below the run's own copy of the simulator folder, beside it first and then renamed
+// over it. False for a path that leaves the folder.
+bool writeScenarioFile(const std::string& folder, const std::vector<std::string>& w) {
+  if (folder.empty() || w.size() < 2) return false;
+  const std::filesystem::path relative(w[1]);
+  if (relative.is_absolute()) return false;
+  for (const auto& part : relative) {
+    if (part == "..") return false;
+  }
+  const std::filesystem::path target = std::filesystem::path(folder) / relative;
+  std::error_code ignored;
+  std::filesystem::create_directories(target.parent_path(), ignored);
+  const std::filesystem::path temporary = target.string() + ".new";
+  {
+    std::ofstream out(temporary, std::ios::binary);
+    for (std::size_t i = 2; i < w.size(); ++i) out << w[i] << "\r\n";
+    if (!out) return false;
+  }
+  std::filesystem::rename(temporary, target, ignored);
+  return !ignored;
+}
+
+bool usesFiles(const Scenario& s) {
+  auto isFile = [](const ScenarioLine& l) { return l.words[0] == "file"; };
+  return std::any_of(s.setup.begin(), s.setup.end(), isFile) || std::any_of(s.timeline.begin(), s.timeline.end(), isFile);
+}
+
 class Runner {
  public:
-  Runner(const Scenario& s, const RunOptions& o, SimHost& h, RunResult& r)
-      : scenario_(s), options_(o), host_(h), result_(r) {}
+  Runner(const Scenario& s, const RunOptions& o, SimHost& h, RunResult& r, std::string fileFolder)
+      : scenario_(s), options_(o), host_(h), result_(r), fileFolder_(std::move(fileFolder)) {}
 
   void run() {
     for (const ScenarioLine& line : scenario_.setup) act(line);
@@ -185,9 +213,57 @@ class Runner {
     if (!renderGauge(host_, g, path, render)) fail(line, "cannot write " + path);
   }
 
+  // expect sound SLOT loaded|played|looped|stopped [at T [tol X]] / expect nosound SLOT OP /
+  // expect sound SLOT volume OP VALUE / expect sounds played SLOT SLOT ... (in this order)
+  void expectSound(const ScenarioLine& line, const std::vector<std::string>& w) {
+    const std::vector<SoundCall>& calls = host_.sound.calls();
+    if (w[1] == "sounds") {
+      if (w.size() < 4 || w[2] != "played") return fail(line, "expect sounds played SLOT ...");
+      std::size_t next = 3;
+      std::string heard;
+      for (const SoundCall& c : calls) {
+        if (c.operation != "play" && c.operation != "loop") continue;
+        heard += (heard.empty() ? "" : " ") + std::to_string(c.slot);
+        if (next < w.size() && c.slot == std::atoi(w[next].c_str())) ++next;
+      }
+      return expectation(line, next == w.size(), "sounds played in order: " + (heard.empty() ? "none" : heard));
+    }
+    if (w.size() < 4) return fail(line, "expect sound SLOT OPERATION");
+    const int slot = std::atoi(w[2].c_str());
+    const std::string& operation = w[3];
+    if (operation == "volume") {
+      double actual = 0;
+      bool any = false;
+      for (const SoundCall& c : calls) {
+        if (c.slot == slot && c.operation == "volume") actual = c.attenuation, any = true;
+      }
+      if (!any) return expectation(line, false, "slot " + w[2] + " never had its volume set");
+      if (w.size() < 6) return fail(line, "expect sound SLOT volume OP VALUE");
+      double expected = 0;
+      if (!parseNumber(w[5], expected)) return fail(line, "bad number " + w[5]);
+      return expectation(line, compare(actual, w[4], expected, 0), "slot " + w[2] + " volume is " + format(actual));
+    }
+    double at = -1, tolerance = 0.06;
+    if (w.size() >= 6 && w[4] == "at" && !parseNumber(w[5], at)) return fail(line, "bad time " + w[5]);
+    if (w.size() >= 8 && w[6] == "tol" && !parseNumber(w[7], tolerance)) return fail(line, "bad tolerance " + w[7]);
+    std::string times;
+    bool seen = false;
+    for (const SoundCall& c : calls) {
+      if (c.slot != slot || c.operation != (operation == "played" ? "play" : operation == "looped" ? "loop"
+                                            : operation == "stopped" ? "stop" : operation == "loaded" ? "load" : operation)) {
+        continue;
+      }
+      times += " " + format(c.simSeconds);
+      if (at < 0 || std::fabs(c.simSeconds - at) <= tolerance) seen = true;
+    }
+    const bool wanted = w[1] == "sound";
+    expectation(line, seen == wanted, "slot " + w[2] + " " + operation + (times.empty() ? " never" : " at" + times));
+  }
+
   // expect KIND ... OP VALUE [tol T]
   void expect(const ScenarioLine& line, const std::vector<std::string>& w) {
     const std::string& kind = w[1];
+    if (kind == "sound" || kind == "nosound" || kind == "sounds") return expectSound(line, w);
     auto tailCompare = [&](double actual, std::size_t at, const std::string& what) {
       if (w.size() < at + 2) return fail(line, "expect needs an operator and a value");
       double expected = 0, tolerance = 0;
@@ -343,7 +419,9 @@ class Runner {
       }
     } else if (verb == "expect" && w.size() >= 2) {
       expect(line, w);
-    } else if (verb == "addon" || verb == "simfolder") {
+    } else if (verb == "file" && w.size() >= 2) {
+      if (!writeScenarioFile(fileFolder_, w)) fail(line, "cannot write " + w[1]);
+    } else if (verb == "addon" || verb == "simfolder" || verb == "sound") {
       // handled before the module is loaded
     } else {
       fail(line, "cannot understand \"" + verb + "\"");
@@ -354,6 +432,7 @@ class Runner {
   const RunOptions& options_;
   SimHost& host_;
   RunResult& result_;
+  std::string fileFolder_;  // the run's own simulator folder, when the scenario writes files
 };
 
 }  // namespace
@@ -452,14 +531,43 @@ RunResult runScenario(const Scenario& scenario, const RunOptions& options) {
       host.addonPresent = line.words[1] != "none";
       if (line.words[1] == "2.74") host.addonVersion = kAddonVersion274;
     }
+    if (line.words[0] == "sound" && line.words.size() >= 2) host.soundDevice = line.words[1] != "none";
   }
   if (!options.outputFolder.empty()) std::filesystem::create_directories(options.outputFolder);
+  // A scenario that writes files gets its own copy of the simulator folder, so the shared one
+  // stays as it is; its set-up files are there before the module reads anything.
+  std::string fileFolder;
+  if (usesFiles(scenario)) {
+    if (options.outputFolder.empty()) {
+      result.error = "a scenario that writes files needs an output folder";
+      return result;
+    }
+    fileFolder = options.outputFolder + "/simfolder";
+    std::error_code ignored;
+    std::filesystem::remove_all(fileFolder, ignored);
+    std::filesystem::create_directories(fileFolder);
+    if (!options.simulatorFolder.empty()) {
+      std::filesystem::copy(options.simulatorFolder, fileFolder, std::filesystem::copy_options::recursive, ignored);
+    }
+    for (const ScenarioLine& line : scenario.setup) {
+      if (line.words[0] == "file" && !writeScenarioFile(fileFolder, line.words)) {
+        result.error = "line " + std::to_string(line.lineNumber) + ": cannot write " +
+                       (line.words.size() > 1 ? line.words[1] : std::string("?"));
+        return result;
+      }
+    }
+    host.simulatorFolder = fileFolder;
+  }
   SimHost sim(host);
   if (!sim.loaded()) {
     result.error = sim.error();
     return result;
   }
-  Runner(scenario, options, sim, result).run();
+  Runner(scenario, options, sim, result, fileFolder).run();
+  if (!options.outputFolder.empty() && !sim.sound.calls().empty()) {
+    sim.sound.writeList(options.outputFolder + "/sounds.csv");
+    sim.sound.writeMix(options.outputFolder + "/sounds.wav", sim.world.simSeconds);
+  }
   result.ok = result.failures == 0 && result.messages.empty();
   if (!options.outputFolder.empty()) {
     std::ofstream out(options.outputFolder + "/results.txt", std::ios::binary);

@@ -77,6 +77,26 @@ void osRemoveHook(void*, uintptr_t id) {
 }
 int16_t osKeyState(void*, int key) { return gHost != nullptr ? gHost->onKeyState(key) : 0; }
 
+// Sound goes to the host's recorder, stamped with the simulation time.
+int osSoundOpen(void*, uintptr_t) { return gHost != nullptr ? gHost->sound.open(gHost->world.simSeconds) : 0; }
+void osSoundClose(void*) {
+  if (gHost != nullptr) gHost->sound.close(gHost->world.simSeconds);
+}
+int osSoundLoad(void*, int slot, uint16_t channels, uint32_t rate, uint16_t bits, const uint8_t* samples, size_t size) {
+  return gHost != nullptr ? gHost->sound.load(gHost->world.simSeconds, slot, channels, rate, bits, samples, size) : 0;
+}
+int osSoundPlay(void*, int slot, int loop) {
+  return gHost != nullptr && gHost->sound.play(gHost->world.simSeconds, slot, loop != 0) != 0 ? kXaqSoundPlaying
+                                                                                               : kXaqSoundFailed;
+}
+int osSoundRestore(void*, int slot, const uint8_t* samples, size_t size) {
+  return gHost != nullptr ? gHost->sound.restore(gHost->world.simSeconds, slot, samples, size) : 0;
+}
+int osSoundStop(void*, int slot) { return gHost != nullptr ? gHost->sound.stop(gHost->world.simSeconds, slot) : 0; }
+int osSoundSetVolume(void*, int slot, int32_t attenuation) {
+  return gHost != nullptr ? gHost->sound.setVolume(gHost->world.simSeconds, slot, attenuation) : 0;
+}
+
 std::uint32_t buttonBit(MouseButton button) {
   return button == MouseButton::kLeft ? abi::kMouseLeftSingle : abi::kMouseRightSingle;
 }
@@ -92,7 +112,9 @@ __attribute__((visibility("default"))) XaqPortableOs xaqPortableOs = {
     kXaqPortableOsVersion, nullptr, &xaq::sim::osSetTimer, &xaq::sim::osKillTimer,
     &xaq::sim::osFindWindow, &xaq::sim::osForeground, &xaq::sim::osWindowThread,
     &xaq::sim::osSendMessage, &xaq::sim::osProgramFileName, &xaq::sim::osSetHook,
-    &xaq::sim::osRemoveHook, &xaq::sim::osKeyState,
+    &xaq::sim::osRemoveHook, &xaq::sim::osKeyState, &xaq::sim::osSoundOpen, &xaq::sim::osSoundClose,
+    &xaq::sim::osSoundLoad, &xaq::sim::osSoundPlay, &xaq::sim::osSoundRestore, &xaq::sim::osSoundStop,
+    &xaq::sim::osSoundSetVolume,
 };
 }
 
@@ -106,6 +128,7 @@ SimHost::SimHost(const HostOptions& options)
   }
   gHost = this;
   addon.present = options.addonPresent;
+  sound.deviceAvailable = options.soundDevice;
   addon.versionWord = options.addonVersion;
   std::string folder = simulatorFolder_;
   if (!folder.empty() && folder.back() != '/') folder += '/';

@@ -16,6 +16,7 @@
 #include "simhost/addon.h"
 #include "simhost/navaids.h"
 #include "simhost/pilot.h"
+#include "simhost/sound_recorder.h"
 #include "simhost/variation_grid.h"
 #include "simhost/world.h"
 
@@ -37,6 +38,7 @@ struct HostOptions {
   std::string simulatorFolder;  // navigation data under Xaq/NavData
   std::string bitmapFolder;     // "<id>.png": the module's bitmaps, for the sizes of drawing surfaces
   bool addonPresent = true;
+  bool soundDevice = true;      // false: the module finds no sound device
   std::uint32_t addonVersion = kAddonVersion275;
 };
 
@@ -55,6 +57,7 @@ class SimHost {
   VariationGrid variation;  // Scenery/magdec.bgl of the simulator folder
   AddonStandIn addon{world};
   Pilot pilot;
+  SoundRecorder sound;  // the module's sound device, recording in simulation time
   std::map<std::uint32_t, double> overrides;  // host variables pinned by a scenario
   bool hostInFront = true;
 

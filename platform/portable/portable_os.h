@@ -11,7 +11,9 @@
 
 extern "C" {
 
-enum { kXaqPortableOsVersion = 2 };
+enum { kXaqPortableOsVersion = 3 };
+
+enum { kXaqSoundFailed = 0, kXaqSoundPlaying = 1, kXaqSoundLost = 2 };
 
 struct XaqPortableOs {
   uint32_t version;  // kXaqPortableOsVersion
@@ -42,6 +44,17 @@ struct XaqPortableOs {
                                void* context);
   void (*removeKeyboardHook)(void* host, uintptr_t hookId);
   int16_t (*keyState)(void* host, int virtualKey);
+
+  // Version 3: sound. One buffer per slot (0-33); the host plays or records what is asked.
+  // Non-zero results mean success; soundPlay answers kXaqSound*.
+  int (*soundOpen)(void* host, uintptr_t window);
+  void (*soundClose)(void* host);
+  int (*soundLoad)(void* host, int slot, uint16_t channels, uint32_t samplesPerSecond,
+                   uint16_t bitsPerSample, const uint8_t* samples, size_t size);
+  int (*soundPlay)(void* host, int slot, int loop);  // from the start
+  int (*soundRestore)(void* host, int slot, const uint8_t* samples, size_t size);
+  int (*soundStop)(void* host, int slot);
+  int (*soundSetVolume)(void* host, int slot, int32_t hundredthsOfDecibel);
 };
 
 }  // extern "C"

@@ -83,6 +83,50 @@ class PortableFiles final : public SimulatorFiles {
   }
 };
 
+class PortableSound final : public SoundDevice {
+ public:
+  bool open(WindowHandle owner) override {
+    const XaqPortableOs* os = hostOs();
+    return os != nullptr && os->soundOpen != nullptr && os->soundOpen(os->host, owner) != 0;
+  }
+  void close() override {
+    const XaqPortableOs* os = hostOs();
+    if (os != nullptr && os->soundClose != nullptr) os->soundClose(os->host);
+  }
+  bool load(int slot, const WaveFormat& format, ByteView samples) override {
+    const XaqPortableOs* os = hostOs();
+    return os != nullptr && os->soundLoad != nullptr &&
+           os->soundLoad(os->host, slot, format.channels, format.samplesPerSecond, format.bitsPerSample,
+                         samples.data, samples.size) != 0;
+  }
+  PlayOutcome play(int slot, bool loop) override {
+    const XaqPortableOs* os = hostOs();
+    if (os == nullptr || os->soundPlay == nullptr) return PlayOutcome::kFailed;
+    switch (os->soundPlay(os->host, slot, loop ? 1 : 0)) {
+      case kXaqSoundPlaying:
+        return PlayOutcome::kPlaying;
+      case kXaqSoundLost:
+        return PlayOutcome::kLost;
+      default:
+        return PlayOutcome::kFailed;
+    }
+  }
+  bool restore(int slot, ByteView samples) override {
+    const XaqPortableOs* os = hostOs();
+    return os != nullptr && os->soundRestore != nullptr &&
+           os->soundRestore(os->host, slot, samples.data, samples.size) != 0;
+  }
+  bool stop(int slot) override {
+    const XaqPortableOs* os = hostOs();
+    return os != nullptr && os->soundStop != nullptr && os->soundStop(os->host, slot) != 0;
+  }
+  bool setAttenuation(int slot, std::int32_t hundredthsOfDecibel) override {
+    const XaqPortableOs* os = hostOs();
+    return os != nullptr && os->soundSetVolume != nullptr &&
+           os->soundSetVolume(os->host, slot, hundredthsOfDecibel) != 0;
+  }
+};
+
 // The folder holding this module (or the program, when the ports are linked into it).
 std::string thisModuleFolder() {
   Dl_info info{};
@@ -159,7 +203,10 @@ Ports defaultPorts() {
   static PortableAddon addon;
   static PortableFiles files;
   static PortableResources resources;
-  return Ports{&timer, &windows, &addon, &files, &resources};
+  static PortableSound sound;
+  Ports ports{&timer, &windows, &addon, &files, &resources};
+  ports.sound = &sound;
+  return ports;
 }
 
 }  // namespace xaq::platform

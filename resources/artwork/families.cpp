@@ -6,6 +6,7 @@ Registry allArtworks() {
   Registry art;
   addFlapsArt(art);
   addEadiArt(art);
+  addClipboardArt(art);
   return art;
 }
 

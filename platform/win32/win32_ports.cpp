@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 #include "platform/ports.h"
+#include "platform/win32/win32_sound.h"
 
 namespace xaq::platform {
 
@@ -86,16 +88,25 @@ class Win32Resources final : public ModuleResources {
     return load(FindResourceA(thisModule(), MAKEINTRESOURCEA(id), type));
   }
   ByteView find(const char* type, const char* name) override {
-    return load(FindResourceA(thisModule(), name, type));
+    if (type == nullptr || name == nullptr) return {};
+    if (std::strcmp(type, "WAV") != 0) return load(thisModule(), FindResourceA(thisModule(), name, type));
+    // Sounds come from the module loaded under its own name, or under its sister's.
+    for (const char* moduleName : {"XAQ-ORVEK.gau", "XAQ-TAMSEL.gau"}) {
+      HMODULE module = GetModuleHandleA(moduleName);
+      if (module == nullptr) continue;
+      if (ByteView found = load(module, FindResourceA(module, name, type))) return found;
+    }
+    return {};
   }
 
  private:
-  static ByteView load(HRSRC found) {
+  ByteView load(HRSRC found) { return load(thisModule(), found); }
+  static ByteView load(HMODULE module, HRSRC found) {
     if (found == nullptr) return {};
-    HGLOBAL handle = LoadResource(thisModule(), found);
+    HGLOBAL handle = LoadResource(module, found);
     const void* data = handle != nullptr ? LockResource(handle) : nullptr;
     if (data == nullptr) return {};
-    return ByteView{static_cast<const std::uint8_t*>(data), SizeofResource(thisModule(), found)};
+    return ByteView{static_cast<const std::uint8_t*>(data), SizeofResource(module, found)};
   }
 };
 
@@ -107,7 +118,9 @@ Ports defaultPorts() {
   static Win32Addon addon;
   static Win32Files files;
   static Win32Resources resources;
-  return Ports{&timer, &windows, &addon, &files, &resources};
+  Ports ports{&timer, &windows, &addon, &files, &resources};
+  ports.sound = &win32SoundDevice();
+  return ports;
 }
 
 }  // namespace xaq::platform

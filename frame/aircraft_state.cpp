@@ -33,7 +33,7 @@ void AircraftState::runCycle() {
   // radar and fuel, then:
   airspeedBug.update(now_, airspeedBugInputs(link.samples));
   // the EFIS display-control panel, the warnings and cautions and the traffic data, and last:
-  fms.update(fmsGuidanceInputs(link.samples));
+  cdu.update(now_, cduInputs(link.samples));
 
   // The DC power edges: the flight guidance's power-up and power-down.
   powerEdge_.update(

@@ -8,6 +8,7 @@
 #include "common/cycle_context.h"
 #include "common/module_environment.h"
 #include "displays/analog/airspeed_bug.h"
+#include "fms/cdu/cdu.h"
 #include "fms/fms_core.h"
 #include "frame/frame_effects.h"
 #include "frame/host_link.h"
@@ -45,6 +46,7 @@ class DarkCockpitHook final : public services::DarkCockpitSwitches {
 // Flags the whole module shares.
 struct ModuleFlags {
   bool fmcKeyboardActive = false;
+  bool cduKeyboardEntry = false;  // typed keys go to the CDU (the indicator blinks)
   bool enginesOffAtStart = false;
   bool darkCockpit = false;
   bool dcPowerCopy = false;
@@ -103,6 +105,9 @@ class AircraftState {
   // The de-ice sequencer, APU, wipers, cabin pressure controller, engines, weather radar
   // picture, fuel transfer, EFIS display-control panel and traffic data come here.
   fms::FmsCore fms{environment_.simulatorFolder};
+  // The radio panel is not built yet: the TUNE page's values are held here until it is.
+  fms::HeldCduRadios cduRadios;
+  fms::Cdu cdu{fms, platform::ports().canvases, cduRadios};
   ModuleFlags flags;
   // From the settings file at creation: the CDU typing mode and the command assignments.
   services::Settings settings;

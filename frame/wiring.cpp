@@ -1,5 +1,7 @@
 #include "frame/wiring.h"
 
+#include <cmath>
+
 #include "common/rounding.h"
 
 namespace xaq::frame {
@@ -34,6 +36,26 @@ fms::GuidanceInput fmsGuidanceInputs(const HostSamples& s) {
   in.headwindKt = s.headwindKt;
   in.altitudeFt = s.altitudeFt;
   in.timeOfDaySec = s.localHour * 3600.0 + s.localMinute * 60.0 + s.localSecond;
+  return in;
+}
+
+fms::CduInputs cduInputs(const HostSamples& s) {
+  fms::CduInputs in;
+  // The electrical system does not publish its avionics bus yet: the host's battery and
+  // avionics master switches stand in for it.
+  in.avionicsPowered = s.batteryMaster && s.avionicsMaster;
+  in.guidance = fmsGuidanceInputs(s);
+  in.simTimeS = s.elapsedSeconds;
+  in.fuelOnBoardLb = s.totalFuelLb;
+  in.fuelFlowPph = s.fuelFlowPph[0] + s.fuelFlowPph[1];
+  in.indicatedAirspeedKt = s.indicatedAirspeedKt;
+  // Ground speed along the track: the true airspeed less the wind on the nose.
+  in.groundSpeedKt = s.trueAirspeedKt - s.headwindKt > 0.0 ? s.trueAirspeedKt - s.headwindKt : 0.0;
+  in.outsideAirTempC = s.outsideAirTempC;
+  double utc = in.guidance.timeOfDaySec - s.zuluOffsetHours * 3600.0;
+  utc = std::isfinite(utc) ? std::fmod(std::fmod(utc, 86400.0) + 86400.0, 86400.0) : 0.0;
+  in.utcSeconds = utc;
+  in.date = {static_cast<int>(s.dayOfMonth), static_cast<int>(s.month), static_cast<int>(s.year)};
   return in;
 }
 

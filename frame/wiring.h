@@ -6,6 +6,7 @@
 
 #include "common/cycle_context.h"
 #include "displays/analog/airspeed_bug.h"
+#include "fms/cdu/cdu.h"
 #include "fms/guidance/lateral_guidance.h"
 #include "frame/host_samples.h"
 #include "services/clipboard/clipboard.h"
@@ -17,6 +18,9 @@ CycleContext cycleContext(const HostSamples& samples);
 displays::AirspeedBugInputs airspeedBugInputs(const HostSamples& samples);
 
 fms::GuidanceInput fmsGuidanceInputs(const HostSamples& samples);
+
+// The CDU's view of the aircraft, with the guidance's inputs.
+fms::CduInputs cduInputs(const HostSamples& samples);
 
 // The notes file's path comes from the data link, which finds the aircraft's folder.
 services::ClipboardInputs clipboardInputs(const std::string& notesFilePath);

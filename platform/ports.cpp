@@ -15,7 +15,7 @@ void installPorts(const Ports& replacement) {
   current() = replacement.timer == nullptr && replacement.windows == nullptr &&
                       replacement.addon == nullptr && replacement.files == nullptr &&
                       replacement.resources == nullptr && replacement.keyboard == nullptr &&
-                      replacement.sound == nullptr
+                      replacement.sound == nullptr && replacement.canvases == nullptr
                   ? defaultPorts()
                   : replacement;
 }

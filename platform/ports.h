@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/canvas.h"
+
 namespace xaq::platform {
 
 using WindowHandle = std::uintptr_t;  // 0 = no window
@@ -115,6 +117,7 @@ struct Ports {
   ModuleResources* resources = nullptr;
   Keyboard* keyboard = nullptr;
   SoundDevice* sound = nullptr;
+  CanvasFactory* canvases = nullptr;  // the glass displays' drawing
 };
 
 // The ports of this build (Win32 or portable), unless a test installed its own.

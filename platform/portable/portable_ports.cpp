@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/portable/cairo_canvas.h"
 #include "platform/portable/portable_os.h"
 #include "platform/portable/portable_resources.h"
 #include "platform/ports.h"
@@ -206,6 +207,7 @@ Ports defaultPorts() {
   static PortableSound sound;
   Ports ports{&timer, &windows, &addon, &files, &resources};
   ports.sound = &sound;
+  ports.canvases = &cairoCanvases();
   return ports;
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/ports.h"
 #include "platform/win32/win32_sound.h"
+#include "platform/win32/gdi_canvas.h"
 
 namespace xaq::platform {
 
@@ -119,6 +120,7 @@ Ports defaultPorts() {
   static Win32Files files;
   static Win32Resources resources;
   Ports ports{&timer, &windows, &addon, &files, &resources};
+  ports.canvases = &gdiCanvases();
   ports.sound = &win32SoundDevice();
   return ports;
 }

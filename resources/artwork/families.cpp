@@ -6,6 +6,7 @@ Registry allArtworks() {
   Registry art;
   addFlapsArt(art);
   addEadiArt(art);
+  addCduArt(art);
   addClipboardArt(art);
   return art;
 }

@@ -65,6 +65,8 @@ double hostValue(std::uint32_t id) {
     case 74: return 5000.0;
     case 604: return gSimSeconds;
     case 791: return 4000.0;
+    case 364: return 1.0;  // battery master: the CDU powers up
+    case 740: return 1.0;  // avionics master
     default: return 0.0;
   }
 }
@@ -433,6 +435,61 @@ void checkSurfaces(HMODULE module, const ModuleLinkage& linkage) {
         "glass elements find the device context and DIB the host puts at bytes 80 and 84 (%d of %d)", good, surfaces);
 }
 
+// The FMC's screen drawn through the real GDI on a DIB section as the host makes it: the page
+// paints pixels, and 10,000 frames leave the process's GDI object count where it was.
+void checkCduFrames(HMODULE module, const ModuleLinkage& linkage) {
+  GaugeHeader* fmc = nullptr;
+  for (int i = 0; linkage.gauges[i] != nullptr; ++i) {
+    if (std::strcmp(linkage.gauges[i]->name, "FMC") == 0) fmc = linkage.gauges[i];
+  }
+  ElementHeader* screen = nullptr;
+  if (fmc != nullptr) {
+    forEachElement(fmc->elements[0], [&](ElementHeader* e) {
+      if (e->kind == kStaticImage && (e->imageFlags & kImageCreateSurface) != 0) screen = e;
+    });
+  }
+  Surface s;
+  if (screen == nullptr || !makeSurface(module, screen, s)) {
+    check(false, "the FMC has a screen surface");
+    return;
+  }
+  const std::size_t bytes = static_cast<std::size_t>(s.image.pitch) * static_cast<std::size_t>(s.height);
+  std::fill_n(s.image.bits, bytes, std::uint8_t{0x40});
+  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  fmc->callback(fmc, kServicePreDraw, 0);
+  GdiFlush();
+  int changed = 0, lit = 0;
+  for (std::size_t i = 0; i + 3 < bytes; i += 4) {
+    const std::uint8_t* p = s.image.bits + i;
+    if (p[0] != 0x40 || p[1] != 0x40 || p[2] != 0x40) ++changed;
+    if (p[0] > 0x60 || p[1] > 0x60 || p[2] > 0x60) ++lit;
+  }
+  check(changed > s.width * s.height / 2 && lit > 100,
+        "the CDU page paints its screen through GDI (%d pixels changed, %d lit)", changed, lit);
+  const int kFrames = 10000;
+  for (int i = 2; i < kFrames; ++i) fmc->callback(fmc, kServicePreDraw, 0);
+  // The last frame still paints: objects leaked by the others would have run the process out
+  // of GDI handles by now (Wine reports no count through GetGuiResources).
+  std::fill_n(s.image.bits, bytes, std::uint8_t{0x40});
+  fmc->callback(fmc, kServicePreDraw, 0);
+  GdiFlush();
+  int litAtEnd = 0;
+  for (std::size_t i = 0; i + 3 < bytes; i += 4) {
+    const std::uint8_t* p = s.image.bits + i;
+    if (p[0] > 0x60 || p[1] > 0x60 || p[2] > 0x60) ++litAtEnd;
+  }
+  const DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  check(after == before && litAtEnd == lit,
+        "%d CDU frames leave the GDI objects as they were (%lu before, %lu after; the last frame lit %d pixels)",
+        kFrames, static_cast<unsigned long>(before), static_cast<unsigned long>(after), litAtEnd);
+  putAt<HDC>(screen, 80, nullptr);
+  putAt<HBITMAP>(screen, 84, nullptr);
+  putAt<Image*>(screen, 60, nullptr);
+  SelectObject(s.dc, s.previous);
+  DeleteDC(s.dc);
+  DeleteObject(s.bitmap);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -494,6 +551,7 @@ int main(int argc, char** argv) {
   checkConventions(*m.linkage, textBuffers);
   checkBitmaps(m.handle, *m.linkage);
   checkSurfaces(m.handle, *m.linkage);
+  checkCduFrames(m.handle, *m.linkage);
 
   ConventionCheck lifecycle;
   lifecycle.call("module deinit", reinterpret_cast<const void*>(m.linkage->moduleDeinit), {});

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "fms/testing/temp_folder.h"
 #include "platform/testing/recording_canvas.h"
 
 namespace xaq::fms {
@@ -22,7 +23,9 @@ struct Cell {
 
 class CduBed {
  public:
-  CduBed() { screen_.surface = {&token_, 233, 140, 233 * 4, 32, nullptr}; }
+  explicit CduBed(const std::string& simFolder = XAQ_SAMPLE_SIM_FOLDER) : core(simFolder) {
+    screen_.surface = {&token_, 233, 140, 233 * 4, 32, nullptr};
+  }
 
   void cycle(double t) {
     CduInputs in;
@@ -82,7 +85,7 @@ class CduBed {
 
   double fuel = 4000, flow = 0;
   bool avionics = true;
-  FmsCore core{XAQ_SAMPLE_SIM_FOLDER};
+  FmsCore core;
   RecordingCanvas canvas;
   HeldCduRadios radios;
   Cdu cdu{core, &canvas, radios};
@@ -350,6 +353,151 @@ TEST(CduFrames, LeaveNoCanvasObjectBehind) {
     EXPECT_TRUE(bed.canvas.live.empty()) << code;
     EXPECT_EQ(bed.canvas.badDeletes + bed.canvas.badSelects, 0) << code;
   }
+}
+
+TEST(CduWaypoint, TwoVorsOfOneIdentifierAreShownOneOfTwoThenTwoOfTwoNearestFirst) {
+  testing::TempFolder folder;
+  folder.write("Xaq/NavData/xaqvor.dat",
+               "; IDENT LATITUDE LONGITUDE MHZ NAME\n"
+               "ABC     40.0000  -100.0000 112.10 FAR\n"
+               "ABC     45.7000  -122.6000 113.20 NEAR\n"
+               "XYZ     46.0000  -122.0000 114.30 OTHER\n");
+  CduBed bed(folder.path());
+  bed.toInit();
+  bed.pressAndCycle(key::kFpl);
+  bed.type("ABC");
+  bed.pressAndCycle(key::kEnter);
+  bed.draw();
+  EXPECT_EQ(bed.row(0), "      ABC     1/2");
+  EXPECT_EQ(bed.row(6), "FREQ     113.20    TUNE") << "the one near the present position first";
+  bed.press(key::kNext);
+  bed.draw();
+  EXPECT_EQ(bed.row(0), "      ABC     2/2");
+  EXPECT_EQ(bed.row(6), "FREQ     112.10    TUNE");
+  bed.press(key::kNext);
+  bed.draw();
+  EXPECT_EQ(bed.row(0), "      ABC     2/2") << "NEXT stops at the last match";
+  bed.pressAndCycle(key::kEnter);  // ACCEPT the far one
+  ASSERT_TRUE(bed.cdu.isCurrent(bed.cdu.fplPage()));
+  ASSERT_EQ(bed.core.plan().count(), 1);
+  EXPECT_DOUBLE_EQ(bed.core.plan().leg(0).toPoint.latitude, 40.0);
+}
+
+// FPL with BTG as waypoint 1, line 1 selected and LIST open on it.
+void openListOnBtg(CduBed& bed) {
+  bed.toInit();
+  bed.pressAndCycle(key::kFpl);
+  bed.type("BTG");
+  bed.pressAndCycle(key::kEnter);
+  bed.pressAndCycle(key::kEnter);
+  ASSERT_EQ(bed.core.plan().count(), 1);
+  bed.press(1);  // select line 1 (BTG)
+  bed.pressAndCycle(key::kList);
+  bed.draw();
+  ASSERT_EQ(bed.row(0), "       LIST   1/1");
+  ASSERT_EQ(bed.row(3).substr(0, 14), "      FROM BTG");
+}
+
+TEST(CduList, ListsACategoryWhenItsKeyIsPressedAndInsertsTheChosenFacility) {
+  CduBed bed;
+  openListOnBtg(bed);
+  bed.press(6);  // VOR
+  // Another query overwrites the database's working storage; drawing must not query again.
+  const std::size_t found = bed.core.database().findByIdent("OLM", typeBit(FacilityType::Vor), {45.6, -122.6}).size();
+  ASSERT_EQ(found, 1U);
+  bed.draw();
+  bed.draw();
+  EXPECT_EQ(bed.core.database().results().size(), found) << "the list is read when the key is pressed, not per draw";
+  EXPECT_EQ(bed.row(0), "       LIST   1/2") << "13 VORs in pages of 7";
+  EXPECT_EQ(bed.row(4).substr(6, 5), "1 BTG") << "nearest the reference first";
+  const std::string second = bed.row(5).substr(8);
+  ASSERT_FALSE(second.empty());
+  bed.type("2");
+  bed.press(key::kEnter);
+  ASSERT_EQ(bed.core.plan().count(), 2);
+  EXPECT_EQ(bed.core.plan().leg(1).toPoint.ident.view(), second) << "inserted after the reference";
+  bed.press(key::kNext);
+  bed.draw();
+  EXPECT_EQ(bed.row(0), "       LIST   2/2");
+  EXPECT_EQ(bed.row(4).substr(6, 2), "8 ");
+  bed.pressAndCycle(10);  // RTN
+  EXPECT_TRUE(bed.cdu.isCurrent(bed.cdu.fplPage()));
+  EXPECT_EQ(bed.cdu.fplPage().selectedLine, 2) << "the selection moves to the inserted facility";
+}
+
+TEST(CduAirways, AnAirwayThroughTheFixInsertsItsPointsUpToTheChosenExit) {
+  CduBed bed;
+  openListOnBtg(bed);
+  bed.press(7);  // AIRWAYS through BTG
+  bed.draw();
+  EXPECT_EQ(bed.row(4).substr(6, 5), "1 V23");
+  EXPECT_EQ(bed.row(5), "      2 V298");
+  bed.type("1");
+  bed.pressAndCycle(key::kEnter);
+  bed.draw();
+  EXPECT_EQ(bed.row(0), "     AIRWAYS  1/1");
+  EXPECT_EQ(bed.row(1), "FRM BTG");
+  EXPECT_EQ(bed.row(2), "VIA V23       TO --");
+  EXPECT_EQ(bed.row(4), " 1 BLI       7 HOPSS");
+  EXPECT_EQ(bed.row(5), " 2 ALDER     8 BTG");
+  EXPECT_EQ(bed.colourAt(15, 5), bed.palette(kActiveColour)) << "the entry fix";
+  bed.type("8");
+  bed.press(key::kEnter);
+  EXPECT_EQ(bed.core.plan().count(), 1) << "the entry itself is no exit";
+  bed.press(key::kBack);
+  bed.type("3");  // PAE, flown northwards from BTG
+  bed.pressAndCycle(key::kEnter);
+  EXPECT_TRUE(bed.cdu.isCurrent(bed.cdu.fplPage())) << "LIST closes once the airway is in";
+  const FlightPlan& plan = bed.core.plan();
+  std::string idents;
+  for (int i = 0; i < plan.count(); ++i) idents += std::string(plan.leg(i).toPoint.ident.view()) + " ";
+  EXPECT_EQ(idents, "BTG HOPSS OLM FERNY SEA PAE ");
+  EXPECT_EQ(plan.leg(5).via.view(), "V23");
+}
+
+TEST(CduNav, NavLegMakesTheChosenLegActiveAndRefusesNumbersOutsideThePlan) {
+  CduBed bed;
+  bed.toInit();
+  for (int i = 0; i < 4; ++i) bed.addToPlan(("WP" + std::to_string(i + 1)).c_str(), 46.0 + i * 0.1, -122.0);
+  bed.pressAndCycle(key::kNav);
+  ASSERT_TRUE(bed.cdu.isCurrent(bed.cdu.navPage()));
+  bed.pressAndCycle(2);  // 2L: NAV LEG
+  bed.draw();
+  EXPECT_EQ(bed.row(0), "       NAV LEG 1/1");
+  EXPECT_EQ(bed.row(3), "               2>WP2");
+  for (const char* refused : {"0", "9", "00"}) {
+    bed.type(refused);
+    bed.press(key::kEnter);
+    EXPECT_FALSE(bed.cdu.isCurrent(bed.cdu.navPage())) << refused;
+    for (int i = 0; i < 2; ++i) bed.press(key::kBack);
+  }
+  bed.type("3");
+  bed.pressAndCycle(key::kEnter);
+  ASSERT_TRUE(bed.cdu.isCurrent(bed.cdu.navPage()));
+  EXPECT_EQ(bed.core.plan().activeIndex(), 2);
+  bed.draw();
+  EXPECT_EQ(bed.row(2).substr(0, 6), "FR WP2");
+  EXPECT_EQ(bed.row(4).substr(0, 6), "TO WP3");
+}
+
+TEST(CduDto, DirectToAnIdentifierOutsideThePlanFliesItFromThePresentPositionAndShowsNav) {
+  CduBed bed;
+  bed.toInit();
+  for (int i = 0; i < 3; ++i) bed.addToPlan(("WP" + std::to_string(i + 1)).c_str(), 46.0 + i * 0.1, -122.0);
+  bed.pressAndCycle(key::kDto);
+  bed.type("OLM");
+  bed.pressAndCycle(key::kEnter);
+  bed.draw();
+  EXPECT_EQ(bed.row(0), "      OLM     1/1");
+  bed.pressAndCycle(key::kEnter);  // ACCEPT
+  EXPECT_TRUE(bed.cdu.isCurrent(bed.cdu.navPage())) << "a direct-to hands over to NAV";
+  const FlightPlan& plan = bed.core.plan();
+  ASSERT_GE(plan.activeIndex(), 0);
+  EXPECT_EQ(plan.leg(plan.activeIndex()).toPoint.ident.view(), "OLM");
+  bed.cycle(500);
+  bed.draw();
+  EXPECT_EQ(bed.row(4).substr(0, 6), "TO OLM");
+  EXPECT_EQ(bed.colourAt(3, 4), bed.palette(kActiveColour));
 }
 
 }  // namespace

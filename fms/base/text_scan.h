@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace xaq::fms {
@@ -70,7 +71,11 @@ class FieldScanner {
     const char* end = detail::decimalToFloatFast(p, last_, parsed);
     if (end == nullptr) end = detail::decimalToFloatSlow(p, last_, parsed);
     if (end == nullptr) return false;
-    value = negative ? -parsed : parsed;
+    // The sign goes on without a branch: east and west, north and south come in no order.
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &parsed, sizeof bits);
+    bits ^= static_cast<std::uint32_t>(negative) << 31;
+    std::memcpy(&value, &bits, sizeof value);
     pos_ = end;
     return true;
   }
@@ -81,8 +86,10 @@ class FieldScanner {
     if (p >= last_ || *p < '0' || *p > '9') return false;
     constexpr std::int64_t kLimit = std::int64_t{2147483647} + 1;
     std::int64_t magnitude = 0;
-    for (; p < last_ && *p >= '0' && *p <= '9'; ++p) {
-      if (magnitude < kLimit) magnitude = magnitude * 10 + (*p - '0');
+    for (; p < last_; ++p) {
+      const unsigned d = static_cast<unsigned>(static_cast<unsigned char>(*p)) - unsigned{'0'};
+      if (d > 9) break;
+      if (magnitude < kLimit) magnitude = magnitude * 10 + d;
     }
     if (magnitude > kLimit) magnitude = kLimit;
     const std::int64_t signedValue = negative ? -magnitude : magnitude;
@@ -106,7 +113,10 @@ class FieldScanner {
   const char* startNumber(bool& negative) {
     skipSpace();
     const char* p = pos_;
-    if (p < last_ && (*p == '+' || *p == '-')) negative = *p++ == '-';
+    if (p < last_) {
+      negative = *p == '-';
+      p += (negative || *p == '+') ? 1 : 0;
+    }
     return p;
   }
 
@@ -114,6 +124,9 @@ class FieldScanner {
   const char* pos_;
   const char* last_;
 };
+
+// How many times c occurs in text.
+std::size_t countChar(std::string_view text, char c);
 
 // Turns every "\r\n" into "\n" in place, for readers that want the folded text itself (the line
 // reader needs no folding). Returns the new length.

@@ -23,7 +23,12 @@ std::int32_t combineFrequency(std::int32_t whole, std::int32_t fraction, std::in
 // The token at the start of the line, up to a blank (or '-', when stopAtDash) or the line end.
 std::string_view leadingToken(std::string_view line, bool stopAtDash) {
   std::size_t n = 0;
-  while (n < line.size() && !isBlank(line[n]) && !isLineEnd(line[n]) && !(stopAtDash && line[n] == '-')) ++n;
+  for (; n < line.size(); ++n) {
+    // Only a character at or below the blank, or a '-', can end the token.
+    const auto c = static_cast<unsigned char>(line[n]);
+    if (c > ' ' && c != '-') continue;
+    if (isBlank(static_cast<char>(c)) || isLineEnd(static_cast<char>(c)) || (stopAtDash && c == '-')) break;
+  }
   return line.substr(0, n);
 }
 
@@ -62,9 +67,16 @@ void scanNavaid(std::string_view rest, CarriedFields& f) {
   s.readInt(f.fraction);
 }
 
+// No more records than the line reader returns pieces: one per line end, one more for each full
+// piece of an overlong line and one for a last line without an end. Counting line ends is much
+// cheaper than a first pass of the line reader, and the tables are still sized once.
+std::size_t recordBound(std::string_view text) {
+  return countChar(text, '\n') + text.size() / (kNavLineBufferChars - 1) + 1;
+}
+
 void parseNavaidFile(std::string_view text, FacilityType type, std::int32_t scale,
                      std::vector<NavRecord>& out, ExpiryDate* expiry) {
-  out.reserve(out.size() + countDataLines(text));
+  out.reserve(out.size() + recordBound(text));
   LineReader lines(text, kNavLineBufferChars);
   CarriedFields f;
   std::string_view line;
@@ -135,7 +147,7 @@ void parseNdbFile(std::string_view text, std::vector<NavRecord>& ndbs) {
 
 void parseWaypointFile(std::string_view text, std::vector<NavRecord>& waypoints,
                        std::vector<std::uint32_t>& named) {
-  waypoints.reserve(waypoints.size() + countDataLines(text));
+  waypoints.reserve(waypoints.size() + recordBound(text));
   LineReader lines(text, kNavLineBufferChars);
   CarriedFields f;
   std::string_view line;
@@ -158,7 +170,7 @@ void parseWaypointFile(std::string_view text, std::vector<NavRecord>& waypoints,
 }
 
 void parseAirportFile(std::string_view text, std::vector<NavRecord>& airports) {
-  airports.reserve(airports.size() + countDataLines(text));
+  airports.reserve(airports.size() + recordBound(text));
   LineReader lines(text, kNavLineBufferChars);
   CarriedFields f;
   std::int32_t elevation = 0;
@@ -182,7 +194,7 @@ void parseAirportFile(std::string_view text, std::vector<NavRecord>& airports) {
 }
 
 void parseRunwayFile(std::string_view text, std::vector<NavRecord>& runways) {
-  runways.reserve(runways.size() + countDataLines(text));
+  runways.reserve(runways.size() + recordBound(text));
   LineReader lines(text, kNavLineBufferChars);
   CarriedFields f;
   std::int32_t value1 = 0, value2 = 0;

@@ -6,33 +6,6 @@
 
 namespace xaq::fms {
 
-LineReader::LineReader(std::string_view text, std::size_t bufferChars)
-    : text_(text), maxPiece_(bufferChars > 1 ? bufferChars - 1 : 1) {}
-
-bool LineReader::next(std::string_view& line) {
-  if (pos_ >= text_.size()) return false;
-  const char* start = text_.data() + pos_;
-  const std::size_t rest = text_.size() - pos_;
-  // One character more than a piece holds: a "\r\n" closing a full piece counts as one.
-  const std::size_t window = rest < maxPiece_ + 1 ? rest : maxPiece_ + 1;
-  const void* nl = std::memchr(start, '\n', window);
-  std::size_t len = window < maxPiece_ ? window : maxPiece_;
-  std::size_t used = len;
-  if (nl != nullptr) {
-    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(nl) - start);
-    if (at > 0 && start[at - 1] == '\r') {
-      len = at;  // the piece ends on its '\r', which stands for the line end
-      used = at + 1;
-    } else if (at < maxPiece_) {
-      len = used = at + 1;
-    }
-  }
-  line = std::string_view(start, len);
-  pos_ += used;
-  ++lineNumber_;
-  return true;
-}
-
 namespace {
 
 std::uint64_t loadWord(const char* p) {

@@ -111,11 +111,14 @@ std::size_t countDataLines(std::string_view text) {
 }
 
 bool isCodedName(std::string_view ident) {
-  char c[5] = {};
-  for (std::size_t i = 0; i < 5 && i < ident.size(); ++i) c[i] = ident[i];
-  if (c[0] == 'D' && isDigit(c[1]) && isDigit(c[2]) && isDigit(c[3])) return true;
-  if (isDigit(c[0]) && isDigit(c[1]) && isDigit(c[2]) && isDigit(c[3]) && isCompassLetter(c[4])) return true;
-  return isDigit(c[0]) && isDigit(c[1]) && isCompassLetter(c[2]) && isDigit(c[3]) && isDigit(c[4]);
+  // Every coded name starts with 'D' or a digit and has at least four characters; most names
+  // are ruled out by their first character.
+  if (ident.size() < 4) return false;
+  const char c0 = ident[0];
+  if (c0 == 'D') return isDigit(ident[1]) && isDigit(ident[2]) && isDigit(ident[3]);
+  if (!isDigit(c0) || ident.size() < 5 || !isDigit(ident[1])) return false;
+  if (isDigit(ident[2])) return isDigit(ident[3]) && isCompassLetter(ident[4]);
+  return isCompassLetter(ident[2]) && isDigit(ident[3]) && isDigit(ident[4]);
 }
 
 void readValidityLine(std::string_view line, ExpiryDate& expiry) {

@@ -252,14 +252,14 @@ void parseAirwayFile(std::string_view text, std::vector<Airway>& airways) {
     // The fix is the fourth comma-separated field; a line without it names no point.
     const char* const begin = line.data();
     const char* const end = begin + line.size();
+    // The commas come within the first few dozen characters: one pass finds them sooner than a
+    // search call per comma.
     const char* comma[4];
-    const char* from = begin;
     std::size_t found = 0;
-    for (; found < 4; ++found) {
-      const void* c = std::memchr(from, ',', static_cast<std::size_t>(end - from));
-      if (c == nullptr) break;
-      comma[found] = static_cast<const char*>(c);
-      from = comma[found] + 1;
+    for (const char* c = begin; c < end; ++c) {
+      if (*c != ',') continue;
+      comma[found] = c;
+      if (++found == 4) break;
     }
     if (found < 4) continue;
     std::string_view lineName = line.substr(4, 5);

@@ -22,9 +22,9 @@ namespace {
 
 bool isDigit(char c) { return static_cast<unsigned char>(c) - unsigned{'0'} <= 9; }
 
-// The plain-decimal conversion. When the text ends in something other than a digit (a line
-// end, as nearly every line has), every run of digits stops before the end and the loops need
-// not look for it (kEndStopsDigits).
+// The plain-decimal conversion. When the text ends in something other than a digit or a '.' (a
+// line end, as nearly every line has), every run of digits stops before the end and the loops
+// need not look for it (kEndStopsDigits).
 template <bool kEndStopsDigits>
 const char* plainDecimalToFloat(const char* first, const char* last, float& out) {
   static constexpr double kNegPow10[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
@@ -63,7 +63,8 @@ const char* plainDecimalToFloat(const char* first, const char* last, float& out)
 }  // namespace
 
 const char* decimalToFloatFast(const char* first, const char* last, float& out) {
-  if (first < last && !isDigit(last[-1])) return plainDecimalToFloat<true>(first, last, out);
+  // A '.' at the end would let the fraction's run start at the end itself.
+  if (first < last && !isDigit(last[-1]) && last[-1] != '.') return plainDecimalToFloat<true>(first, last, out);
   return plainDecimalToFloat<false>(first, last, out);
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <charconv>
 #include <climits>
+#include <cstring>
 #include <string>
 
 #include "fms/base/text_scan.h"
@@ -64,18 +66,52 @@ TEST(FieldScanner, DecimalsRoundExactlyAsTheStandardConversion) {
   // Coordinates of every shape: the fast conversion must agree with std::from_chars bit for bit.
   std::uint64_t state = 12345;
   auto next = [&state] { return state = state * 6364136223846793005ull + 1442695040888963407ull; };
+  // Each number is read where it ends the text (the digit loops must watch the end), before a
+  // line end and before more text (they may rely on the non-digit that follows).
   for (int i = 0; i < 200000; ++i) {
     const int whole = static_cast<int>(next() >> 40) % 181;
     const int places = static_cast<int>(next() >> 60) % 10;
-    std::string text = std::to_string(whole) + ".";
-    for (int d = 0; d < places; ++d) text += static_cast<char>('0' + (next() >> 59) % 10);
-    float fast = -1.0f, reference = -2.0f;
-    FieldScanner scanner(text);
-    ASSERT_TRUE(scanner.readFloat(fast)) << text;
-    std::from_chars(text.data(), text.data() + text.size(), reference);
-    ASSERT_EQ(fast, reference) << text;
-    ASSERT_EQ(scanner.position(), text.size()) << text;
+    std::string number = std::to_string(whole) + ".";
+    for (int d = 0; d < places; ++d) number += static_cast<char>('0' + (next() >> 59) % 10);
+    const bool negative = (next() >> 63) != 0;
+    float reference = -2.0f;
+    std::from_chars(number.data(), number.data() + number.size(), reference);
+    if (negative) reference = -reference;
+    for (const char* after : {"", "\r", " 1"}) {
+      const std::string text = (negative ? "-" : "") + number + after;
+      float fast = -1.0f;
+      FieldScanner scanner(text);
+      ASSERT_TRUE(scanner.readFloat(fast)) << text;
+      ASSERT_EQ(fast, reference) << text;
+      ASSERT_EQ(scanner.position(), text.size() - std::strlen(after)) << text;
+    }
   }
+  // Shapes off the fast path: long digit strings, exponents, zeros with a sign.
+  for (const char* text : {"1234567890123456.5", "0.0000000000000001234", "12345678901234567890",
+                           "47.000000000000000001", "4.5e1", "-0", "-0.0", "+7.25", ".5", "5."}) {
+    for (const char* after : {"", "\r"}) {
+      const std::string line = std::string(text) + after;
+      float fast = -1.0f, reference = -2.0f;
+      const char* digits = text + (text[0] == '-' || text[0] == '+');
+      std::from_chars(digits, text + std::strlen(text), reference);
+      if (text[0] == '-') reference = -reference;
+      FieldScanner scanner(line);
+      ASSERT_TRUE(scanner.readFloat(fast)) << text;
+      EXPECT_EQ(std::bit_cast<std::uint32_t>(fast), std::bit_cast<std::uint32_t>(reference)) << text;
+      EXPECT_EQ(scanner.position(), std::strlen(text)) << text;
+    }
+  }
+  // Nothing to read leaves the value alone, whatever ends the text.
+  for (const char* text : {"", "-", ".", "-.", "x1", "-\r", ".\r"}) {
+    float value = 3.0f;
+    FieldScanner scanner(text);
+    EXPECT_FALSE(scanner.readFloat(value)) << text;
+    EXPECT_EQ(value, 3.0f);
+  }
+  std::int32_t held = 0;
+  FieldScanner big("99999999999");
+  ASSERT_TRUE(big.readInt(held));
+  EXPECT_EQ(held, INT_MAX);
   // A float exactly halfway between two floats, written out in full, still rounds to even.
   float half = 0.0f;
   FieldScanner tie("16777217.0");
@@ -142,6 +178,13 @@ TEST(WaypointFile, CodedNamesAreFoundButNotNamed) {
   EXPECT_FALSE(isCodedName("472W"));
   EXPECT_FALSE(isCodedName("47X12"));
   EXPECT_FALSE(isCodedName("D"));
+  EXPECT_FALSE(isCodedName("D12"));
+  EXPECT_TRUE(isCodedName("D999XYZ"));  // judged on the first five characters
+  EXPECT_FALSE(isCodedName("DD123"));
+  EXPECT_FALSE(isCodedName("1234"));
+  EXPECT_FALSE(isCodedName("1234X"));
+  EXPECT_FALSE(isCodedName("4W720"));
+  EXPECT_FALSE(isCodedName("47S1"));
 }
 
 TEST(WaypointFile, NameEndsAtADashSoASouthernLatitudeMayTouchIt) {
@@ -221,6 +264,30 @@ TEST(AirwayFile, GroupCodeAndNameTogetherDelimitAnAirway) {
   EXPECT_EQ(airways[2].name, "J5");
   ASSERT_EQ(airways[2].points.size(), 2u);
   EXPECT_EQ(airways[2].points[1].ident, "EEE");
+}
+
+TEST(LineReader, TablesAreSizedForEveryPieceTheReaderReturns) {
+  // The line-end count behind the table sizes, across the eight-character steps and the blocks
+  // of 255 steps it sums them in.
+  std::uint64_t state = 99;
+  for (const std::size_t size : {0u, 1u, 7u, 8u, 9u, 2039u, 2040u, 2041u, 5000u}) {
+    std::string text(size, 'A');
+    std::size_t expected = 0;
+    for (char& c : text) {
+      state = state * 6364136223846793005ull + 1442695040888963407ull;
+      if ((state >> 61) == 0) c = '\n';
+      else if ((state >> 61) == 1) c = static_cast<char>(0x8a);  // '\n' with the high bit set
+      expected += c == '\n' ? 1 : 0;
+    }
+    EXPECT_EQ(countChar(text, '\n'), expected) << size;
+  }
+  // Overlong lines and a missing last line end give records of their own; the tables hold them.
+  std::vector<NavRecord> wpts;
+  std::vector<std::uint32_t> named;
+  const std::string text = std::string(600, 'W') + "\nA 1 2\nB 3 4";
+  parseWaypointFile(text, wpts, named);
+  EXPECT_EQ(wpts.size(), countDataLines(text));
+  EXPECT_EQ(wpts.size(), 5u);
 }
 
 TEST(LineReader, LongLinesArriveInPiecesOfTheBufferSize) {

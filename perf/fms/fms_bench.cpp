@@ -1,12 +1,13 @@
 // Benchmarks of the FMS core on a world-sized navigation data set, generated into the build
 // folder on first use: full load (against plain reading of the same files), identifier lookup,
 // category lists, airways through a fix and one guidance frame; "--memory" reports the resident
-// memory the loaded set takes.
+// memory the loaded set takes, "--check-numbers" checks the number reading on the whole set.
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sys/resource.h>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,9 +17,11 @@
 #include <vector>
 
 #include "fms/base/file_io.h"
+#include "fms/base/text_scan.h"
 #include "fms/flightplan/flight_plan.h"
 #include "fms/guidance/lateral_guidance.h"
 #include "fms/navdb/nav_database.h"
+#include "fms/navdb/nav_file_parsers.h"
 #include "perf/fms/world_generator.h"
 
 namespace xaq::fms::perf {
@@ -185,12 +188,54 @@ void BM_GuidanceFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_GuidanceFrame);
 
+// Every number of every line of the data set, read by the scanner the loader uses and by
+// std::from_chars, must give the same float bit for bit; returns the mismatches.
+int checkNumbers(const std::string& folder) {
+  std::size_t numbers = 0;
+  int mismatches = 0;
+  for (const char* name : kFiles) {
+    const auto text = readWholeFile(joinPath(joinPath(folder, kNavDataFolder), name));
+    if (!text) continue;
+    LineReader lines(*text, kNavLineBufferChars);
+    std::string_view line;
+    while (lines.next(line)) {
+      for (std::size_t at = 0; at < line.size(); ++at) {
+        // A number starts after a blank or a comma (or at the line start) with a sign or a digit.
+        if (at > 0 && line[at - 1] != ' ' && line[at - 1] != ',') continue;
+        const char c = line[at];
+        if (!(c == '-' || c == '+' || (c >= '0' && c <= '9'))) continue;
+        const bool negative = c == '-';
+        const std::size_t digits = at + (c == '-' || c == '+' ? 1 : 0);
+        if (digits >= line.size() || !((line[digits] >= '0' && line[digits] <= '9') || line[digits] == '.')) continue;
+        float exact = 0.0f;
+        const auto ref = std::from_chars(line.data() + digits, line.data() + line.size(), exact);
+        if (ref.ec != std::errc()) continue;
+        if (negative) exact = -exact;
+        float scanned = 0.0f;
+        FieldScanner scanner(line.substr(at));
+        const bool ok = scanner.readFloat(scanned);
+        ++numbers;
+        if (!ok || std::memcmp(&scanned, &exact, sizeof exact) != 0 ||
+            scanner.position() != static_cast<std::size_t>(ref.ptr - line.data()) - at) {
+          if (++mismatches <= 10) std::fprintf(stderr, "%s: \"%.*s\"\n", name, static_cast<int>(line.size()), line.data());
+        }
+      }
+    }
+  }
+  std::printf("%zu numbers read, %d differ from std::from_chars\n", numbers, mismatches);
+  return mismatches;
+}
+
 }  // namespace
 }  // namespace xaq::fms::perf
 
 // "fms_bench --memory" loads the world once in a fresh process and prints the resident memory
-// before and after; anything else runs the benchmarks.
+// before and after; "--check-numbers" compares the number reading of the whole set with the
+// standard conversion; anything else runs the benchmarks.
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--check-numbers") == 0) {
+    return xaq::fms::perf::checkNumbers(xaq::fms::perf::worldFolder()) == 0 ? 0 : 1;
+  }
   if (argc > 1 && std::strcmp(argv[1], "--memory") == 0) {
     using namespace xaq::fms::perf;
     const std::string& folder = worldFolder();

@@ -2,7 +2,7 @@
 # The Debian data set benchmark, run by hand (never in CI): imports the whole of
 # flightgear-data-base's navigation data with xaq-navimport (counts and import time), then runs
 # the load benchmarks of fms_bench on the imported folder (load, plain line reading, ratio) and
-# its resident-memory report.
+# its resident-memory report, and checks every number of the set against std::from_chars.
 #
 #   perf/fms/navimport_bench.sh [build folder]      (default build/native)
 set -euo pipefail
@@ -21,3 +21,4 @@ echo "import: $(echo "$end - $start" | bc) s"
 XAQ_NAV_BENCH_FOLDER="$out" "$build/perf/fms/fms_bench" --benchmark_filter='FullLoad|ReadAndCountLines' \
   --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 XAQ_NAV_BENCH_FOLDER="$out" "$build/perf/fms/fms_bench" --memory
+XAQ_NAV_BENCH_FOLDER="$out" "$build/perf/fms/fms_bench" --check-numbers

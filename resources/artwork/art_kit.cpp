@@ -107,6 +107,15 @@ void drawPanel(cairo_t* cr, Size background, const DialGeometry& dial, const Pal
   }
 }
 
+void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, double r) {
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
+  cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
+  cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
+  cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
+  cairo_close_path(cr);
+}
+
 void drawScreenBezel(cairo_t* cr, Size background, Point screenAt, Size screen, const Palette& colours) {
   setColour(cr, colours.panel);
   cairo_rectangle(cr, 0, 0, background.width, background.height);
@@ -123,12 +132,7 @@ void drawScreenBezel(cairo_t* cr, Size background, Point screenAt, Size screen, 
   cairo_pattern_t* ring = cairo_pattern_create_linear(0, y, 0, y + h);
   cairo_pattern_add_color_stop_rgb(ring, 0, colours.bezelLight.r, colours.bezelLight.g, colours.bezelLight.b);
   cairo_pattern_add_color_stop_rgb(ring, 1, colours.bezelDark.r, colours.bezelDark.g, colours.bezelDark.b);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - corner, y + corner, corner, -kPi / 2, 0);
-  cairo_arc(cr, x + w - corner, y + h - corner, corner, 0, kPi / 2);
-  cairo_arc(cr, x + corner, y + h - corner, corner, kPi / 2, kPi);
-  cairo_arc(cr, x + corner, y + corner, corner, kPi, 3 * kPi / 2);
-  cairo_close_path(cr);
+  roundedRectangle(cr, x, y, w, h, corner);
   cairo_set_source(cr, ring);
   cairo_fill(cr);
   cairo_pattern_destroy(ring);

@@ -68,6 +68,9 @@ DialGeometry dialGeometry(Size background, Point pivot, std::span<const ScaleMar
 // The panel plate over the whole background, with a screw in each corner where one fits.
 void drawPanel(cairo_t* cr, Size background, const DialGeometry& dial, const Palette& colours);
 
+// The path of a rectangle with rounded corners of radius r (to fill or stroke).
+void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, double r);
+
 // A display's plate and bezel round a screen at `screenAt` of `screen` size, the screen itself
 // dark glass.
 void drawScreenBezel(cairo_t* cr, Size background, Point screenAt, Size screen, const Palette& colours);

@@ -14,24 +14,15 @@ namespace fmc = gauges::fmc;
 
 namespace {
 
-void roundedBox(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -1.5708, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, 1.5708);
-  cairo_arc(cr, x + r, y + h - r, r, 1.5708, 3.14159);
-  cairo_arc(cr, x + r, y + r, r, 3.14159, 4.71239);
-  cairo_close_path(cr);
-}
-
 void drawKey(cairo_t* cr, const fmc::Key& k) {
   const double x = k.x + 1, y = k.y + 1, w = k.width - 2, h = k.height - 2;
-  roundedBox(cr, x, y, w, h, 3);
+  roundedRectangle(cr, x, y, w, h, 3);
   setColour(cr, rgb(0x2A2C30));
   cairo_fill_preserve(cr);
   setColour(cr, rgb(0x5A5E66));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
-  roundedBox(cr, x + 2, y + 2, w - 4, h - 5, 2);
+  roundedRectangle(cr, x + 2, y + 2, w - 4, h - 5, 2);
   setColour(cr, rgb(0x3A3D43));
   cairo_fill(cr);
   if (k.legend[0] != '\0') {
@@ -43,11 +34,11 @@ void drawKey(cairo_t* cr, const fmc::Key& k) {
 void drawBezel(cairo_t* cr) {
   setColour(cr, rgb(0x4A4D52));
   cairo_paint(cr);
-  roundedBox(cr, 2, 2, fmc::kBackgroundSize.width - 4, fmc::kBackgroundSize.height - 4, 8);
+  roundedRectangle(cr, 2, 2, fmc::kBackgroundSize.width - 4, fmc::kBackgroundSize.height - 4, 8);
   setColour(cr, rgb(0x3C3F44));
   cairo_fill(cr);
   // The recess round the screen.
-  roundedBox(cr, fmc::kScreenAt.x - 6, fmc::kScreenAt.y - 6, fmc::kScreenSize.width + 12, fmc::kScreenSize.height + 12, 4);
+  roundedRectangle(cr, fmc::kScreenAt.x - 6, fmc::kScreenAt.y - 6, fmc::kScreenSize.width + 12, fmc::kScreenSize.height + 12, 4);
   setColour(cr, rgb(0x18191B));
   cairo_fill(cr);
   drawText(cr, fmc::kBackgroundSize.width / 2.0, 20, "FMS - 1B", 10, rgb(0xC8C8C0));

@@ -12,15 +12,6 @@ namespace {
 
 namespace cb = gauges::clipboard;
 
-void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -1.5707963267948966, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, 1.5707963267948966);
-  cairo_arc(cr, x + r, y + h - r, r, 1.5707963267948966, 3.141592653589793);
-  cairo_arc(cr, x + r, y + r, r, 3.141592653589793, 4.71238898038469);
-  cairo_close_path(cr);
-}
-
 // COLORREF 0x00BBGGRR as a colour.
 Colour fromColourRef(std::uint32_t value) {
   return rgb(((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF));

@@ -45,7 +45,6 @@ fms::CduInputs cduInputs(const HostSamples& s) {
   // avionics master switches stand in for it.
   in.avionicsPowered = s.batteryMaster && s.avionicsMaster;
   in.guidance = fmsGuidanceInputs(s);
-  in.simTimeS = s.elapsedSeconds;
   in.fuelOnBoardLb = s.totalFuelLb;
   in.fuelFlowPph = s.fuelFlowPph[0] + s.fuelFlowPph[1];
   in.indicatedAirspeedKt = s.indicatedAirspeedKt;

@@ -9,7 +9,8 @@ constexpr double kLitBrightness = 0.95;
 Cdu::Cdu(FmsCore& core, platform::CanvasFactory* canvases, CduRadios& radios)
     : core_(core), canvases_(canvases), radios_(radios) {}
 
-void Cdu::update(const CycleContext&, const CduInputs& in) {
+void Cdu::update(const CycleContext& now, const CduInputs& in) {
+  now_ = now;
   in_ = in;
   switchedOn = in.avionicsPowered;
 

@@ -26,7 +26,6 @@ struct CduDate {
 struct CduInputs {
   bool avionicsPowered = false;
   GuidanceInput guidance;
-  double simTimeS = 0;
   double fuelOnBoardLb = 0;
   double fuelFlowPph = 0;  // both engines
   double indicatedAirspeedKt = 0;
@@ -60,6 +59,8 @@ class Cdu {
   NavDatabase& database() { return core_.database(); }
   const GuidanceOutput& guidance() const { return core_.guidance(); }
   const CduInputs& inputs() const { return in_; }
+  // The clock of the last cycle (blinking fields and the self-test follow it).
+  const CycleContext& now() const { return now_; }
   FuelWeights& weights() { return weights_; }
   CduRadios& radios() { return radios_; }
   platform::CanvasFactory* canvases() { return canvases_; }
@@ -81,6 +82,7 @@ class Cdu {
   platform::CanvasFactory* canvases_;
   CduRadios& radios_;
   CduInputs in_;
+  CycleContext now_;
   FuelWeights weights_;
 
   StatusPage status_{*this};

@@ -12,7 +12,7 @@ constexpr char kFace[] = "Glass Gauge";
 
 CduPage::CduPage(Cdu& cdu) : GlassDisplay(cdu.canvases()), cdu_(cdu) {}
 
-double CduPage::simTimeS() const { return cdu_.inputs().simTimeS; }
+double CduPage::simTimeS() const { return cdu_.now().nowS; }
 
 double CduPage::columnX(int column) const { return width * (column / 24.0 + 0.02); }
 double CduPage::baselineY(int row) const { return height * kAspect * kRowPitch * (row + 1); }

@@ -30,7 +30,6 @@ class CduBed {
   void cycle(double t) {
     CduInputs in;
     in.avionicsPowered = avionics;
-    in.simTimeS = t;
     in.guidance.present = {45.5887, -122.5975};
     in.fuelOnBoardLb = fuel;
     in.fuelFlowPph = flow;

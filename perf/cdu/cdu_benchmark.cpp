@@ -44,7 +44,6 @@ class Unit {
   void cycle(double t) {
     fms::CduInputs in;
     in.avionicsPowered = true;
-    in.simTimeS = t;
     in.guidance.present = {45.5887, -122.5975};
     in.fuelOnBoardLb = 4000;
     in.fuelFlowPph = 900;

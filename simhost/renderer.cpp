@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 
+#include "frame/abi/element_axes.h"
 #include "simhost/geo.h"
 
 namespace xaq::sim {
@@ -294,47 +295,11 @@ double needleAngle(const abi::NeedleElement& needle, double value) {
 
 ElementState evaluateElement(SimHost& host, abi::ElementHeader* e) {
   ElementState state;
-  auto apply = [&](abi::HostVarRecord& variable, abi::ValueCallback callback) {
-    state.values[state.valueCount++] = host.applyValue(variable, callback, e);
-  };
-  switch (e->kind) {
-    case abi::kNeedle: {
-      auto* n = reinterpret_cast<abi::NeedleElement*>(e);
-      apply(n->variable, n->callback);
-      break;
-    }
-    case abi::kString: {
-      auto* s = reinterpret_cast<abi::StringElement*>(e);
-      apply(s->variables[0], s->callback);
-      if (s->text != nullptr && s->maxLength > 0) state.text.assign(s->text, strnlen(s->text, s->maxLength));
-      break;
-    }
-    case abi::kSlider: {
-      auto* s = reinterpret_cast<abi::SliderElement*>(e);
-      apply(s->xVariable, s->xCallback);
-      apply(s->yVariable, s->yCallback);
-      break;
-    }
-    case abi::kIcon: {
-      auto* i = reinterpret_cast<abi::IconElement*>(e);
-      apply(i->variable, i->callback);
-      break;
-    }
-    case abi::kMovingImage: {
-      auto* m = reinterpret_cast<abi::MovingImageElement*>(e);
-      apply(m->xVariable, m->xCallback);
-      apply(m->yVariable, m->yCallback);
-      break;
-    }
-    case abi::kSprite: {
-      auto* s = reinterpret_cast<abi::SpriteElement*>(e);
-      apply(s->xVariable, s->xCallback);
-      apply(s->yVariable, s->yCallback);
-      apply(s->rotationVariable, s->rotationCallback);
-      break;
-    }
-    default:
-      break;
+  const abi::ElementAxes axes = abi::elementAxes(e);
+  for (int i = 0; i < axes.count; ++i) state.values[i] = host.applyValue(axes.axis[i], e);
+  state.valueCount = axes.count;
+  if (auto* s = abi::elementAs<abi::StringElement>(e); s != nullptr && s->text != nullptr && s->maxLength > 0) {
+    state.text.assign(s->text, strnlen(s->text, s->maxLength));
   }
   // The callbacks may hide or show the element while they run.
   state.hidden = (e->imageFlags & abi::kImageHidden) != 0;

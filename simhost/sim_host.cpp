@@ -552,11 +552,9 @@ std::size_t SimHost::onProgramFileName(char* buffer, std::size_t size) const {
   return path.size();
 }
 
-double SimHost::applyValue(abi::HostVarRecord& variable, abi::ValueCallback callback,
-                           abi::ElementHeader* element) {
+double SimHost::applyValue(const abi::ElementAxis& axis, abi::ElementHeader* element) {
   // The host fills an element's record itself; only the module's own lookups count as delivered.
-  if (variable.id != 0) variable.value = hostValue(variable.id);
-  return callback != nullptr ? callback(element) : variable.value;
+  return abi::applyAxis(axis, element, [this](abi::HostVarRecord& r) { r.value = hostValue(r.id); });
 }
 
 }  // namespace xaq::sim

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/abi/element_axes.h"
 #include "frame/abi/host_abi.h"
 #include "simhost/addon.h"
 #include "simhost/navaids.h"
@@ -108,7 +109,7 @@ class SimHost {
 
   // The value the host applies to one axis of an element: the variable is looked up (when it
   // names one), then the element's callback, when set, gives the value instead.
-  double applyValue(abi::HostVarRecord& variable, abi::ValueCallback callback, abi::ElementHeader* element);
+  double applyValue(const abi::ElementAxis& axis, abi::ElementHeader* element);
 
   // The drawing surface of an element flagged kImageCreateSurface (made at install), or null.
   abi::Image* surfaceFor(abi::ElementHeader* element);

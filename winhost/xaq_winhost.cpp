@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "frame/abi/host_abi.h"
+#include "frame/abi/element_axes.h"
 #include "frame/abi/mouse_table.h"
 #include "tests/contract/host_contract.h"
 
@@ -248,29 +249,6 @@ void forEachElement(ElementHeader* e, const std::function<void(ElementHeader*)>&
   for (ElementHeader* const* c = e->children; *c != nullptr; ++c) forEachElement(*c, visit);
 }
 
-// The value callbacks an element carries, in the kind's trailing slots.
-std::vector<const void*> valueCallbacks(ElementHeader* e) {
-  auto fn = [](ValueCallback cb) { return reinterpret_cast<const void*>(cb); };
-  switch (e->kind) {
-    case kNeedle: return {fn(reinterpret_cast<NeedleElement*>(e)->callback)};
-    case kString: return {fn(reinterpret_cast<StringElement*>(e)->callback)};
-    case kSlider: {
-      auto* s = reinterpret_cast<SliderElement*>(e);
-      return {fn(s->xCallback), fn(s->yCallback)};
-    }
-    case kIcon: return {fn(reinterpret_cast<IconElement*>(e)->callback)};
-    case kMovingImage: {
-      auto* m = reinterpret_cast<MovingImageElement*>(e);
-      return {fn(m->xCallback), fn(m->yCallback)};
-    }
-    case kSprite: {
-      auto* s = reinterpret_cast<SpriteElement*>(e);
-      return {fn(s->xCallback), fn(s->yCallback), fn(s->rotationCallback)};
-    }
-    default: return {};
-  }
-}
-
 // Calls every routine of every gauge the way the host does: the module routines, the common
 // routines, each gauge callback, each mouse callback, each element value callback and each
 // tooltip text callback.
@@ -297,7 +275,9 @@ void checkConventions(const ModuleLinkage& linkage, std::vector<std::unique_ptr<
         textBuffers.push_back(std::make_unique<char[]>(s->maxLength + 1u));
         s->text = textBuffers.back().get();
       }
-      for (const void* cb : valueCallbacks(e)) {
+      const ElementAxes axes = elementAxes(e);
+      for (int k = 0; k < axes.count; ++k) {
+        const void* cb = reinterpret_cast<const void*>(axes.axis[k].callback);
         c.call(g->name, cb, {word(e)}, true);
         kinds[2] += cb != nullptr ? 1 : 0;
       }

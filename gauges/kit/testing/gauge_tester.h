@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 
+#include "frame/abi/element_axes.h"
 #include "frame/abi/host_abi.h"
 #include "frame/abi/mouse_table.h"
 
@@ -31,30 +32,12 @@ inline ClickResult clickGauge(abi::GaugeHeader& gauge, int x, int y,
 
 // The value the host would apply to an element's first axis with `hostValues` as the world.
 inline double applyFirstValue(abi::ElementHeader* e, const std::map<std::uint32_t, double>& hostValues) {
-  auto lookup = [&](abi::HostVarRecord& r) {
+  const abi::ElementAxes axes = abi::elementAxes(e);
+  if (axes.count == 0) return 0.0;
+  return abi::applyAxis(axes.axis[0], e, [&](abi::HostVarRecord& r) {
     auto found = hostValues.find(r.id);
-    if (r.id != 0) r.value = found != hostValues.end() ? found->second : 0.0;
-    return r.value;
-  };
-  switch (e->kind) {
-    case abi::kNeedle: {
-      auto* n = reinterpret_cast<abi::NeedleElement*>(e);
-      const double v = lookup(n->variable);
-      return n->callback != nullptr ? n->callback(e) : v;
-    }
-    case abi::kIcon: {
-      auto* i = reinterpret_cast<abi::IconElement*>(e);
-      const double v = lookup(i->variable);
-      return i->callback != nullptr ? i->callback(e) : v;
-    }
-    case abi::kString: {
-      auto* s = reinterpret_cast<abi::StringElement*>(e);
-      const double v = lookup(s->variables[0]);
-      return s->callback != nullptr ? s->callback(e) : v;
-    }
-    default:
-      return 0.0;
-  }
+    r.value = found != hostValues.end() ? found->second : 0.0;
+  });
 }
 
 }  // namespace xaq::gauges::testing

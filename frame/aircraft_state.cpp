@@ -26,11 +26,15 @@ void AircraftState::runCycle() {
   link.exchange();
   now_ = cycleContext(link.samples);
 
+  // The radios read the host's receivers back first.
+  radios.update(now_, radiosInputs(link.samples));
+
   // Each part once, in order; later parts read what earlier ones wrote this cycle: radios, panel
   // switches, lighting, electrical, de-ice, APU, clock and gear indication come first, then:
   clipboard.update(now_, clipboardInputs(link.notesFilePath));
-  // the flight guidance with the advisory display, wipers, cabin pressure, engines, weather
-  // radar and fuel, then:
+  // the flight guidance with the advisory display, wipers, cabin pressure and engines, then:
+  weatherRadar.update(now_, weatherRadarInputs(link.samples, link.addon));
+  // the fuel, then:
   airspeedBug.update(now_, airspeedBugInputs(link.samples));
   // the EFIS display-control panel, the warnings and cautions and the traffic data, and last:
   cdu.update(now_, cduInputs(link.samples));

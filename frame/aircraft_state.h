@@ -16,7 +16,11 @@
 #include "services/clipboard/clipboard.h"
 #include "services/saved_state.h"
 #include "services/settings/settings_file.h"
+#include "displays/glareshield/efis_controls.h"
+#include "frame/cdu_radio_panel.h"
 #include "systems/electrical/electrical_state.h"
+#include "systems/switches/radios.h"
+#include "systems/switches/weather_radar.h"
 
 namespace xaq::frame {
 
@@ -92,7 +96,7 @@ class AircraftState {
   // The warnings and cautions come here (annunciation room).
   displays::AirspeedBug airspeedBug{savedState_};
   std::uint32_t smallRecord[4] = {};
-  // The radios come here (switches room).
+  systems::Radios radios;
   displays::RmiSources rmiSources{savedState_};
   // The panel switches come here, then the electrical system, which owns this state.
   systems::ElectricalState electrical;
@@ -102,11 +106,16 @@ class AircraftState {
   services::Clipboard clipboard;  // with the attitude director's settings
   // The advisory display comes here.
   guidance::FlightGuidance guidance;
-  // The de-ice sequencer, APU, wipers, cabin pressure controller, engines, weather radar
-  // picture, fuel transfer, EFIS display-control panel and traffic data come here.
+  // The de-ice sequencer, APU, wipers, cabin pressure controller and engines come here.
+  systems::WeatherRadar weatherRadar;
+  // The fuel transfer comes here.
+  // The EFIS display-control panel: the pedestal's controls keep their settings in it until the
+  // glass displays bring theirs.
+  displays::HeldEfisControls efisControls;
+  // The traffic data comes here.
   fms::FmsCore fms{environment_.simulatorFolder};
-  // The radio panel is not built yet: the TUNE page's values are held here until it is.
-  fms::HeldCduRadios cduRadios;
+  // The TUNE page tunes the radio panel.
+  CduRadioPanel cduRadios{radios, effects_};
   fms::Cdu cdu{fms, platform::ports().canvases, cduRadios};
   ModuleFlags flags;
   // From the settings file at creation: the CDU typing mode and the command assignments.

@@ -23,6 +23,33 @@ displays::AirspeedBugInputs airspeedBugInputs(const HostSamples& s) {
   return {s.aircraftWeightLb, s.flapHandle};
 }
 
+systems::RadiosInputs radiosInputs(const HostSamples& s) {
+  systems::RadiosInputs in;
+  in.nav1Bcd = s.nav1Bcd;
+  in.nav2Bcd = s.nav2Bcd;
+  in.com1Bcd = s.com1Bcd;
+  in.com2Bcd = s.com2Bcd;
+  in.adfBcd = s.adfBcd;
+  in.adfExtendedBcd = s.adfExtendedBcd;
+  in.transponderBcd = s.transponderBcd;
+  in.nav1BearingDeg = s.nav1BearingDeg;
+  in.nav2BearingDeg = s.nav2BearingDeg;
+  in.adfBearingDeg = s.adfBearingDeg;
+  return in;
+}
+
+systems::WeatherRadarInputs weatherRadarInputs(const HostSamples& s, const services::datalink::AddonValues& addon) {
+  systems::WeatherRadarInputs in;
+  in.indicatedAirspeedKt = s.indicatedAirspeedKt;
+  in.headingDeg = s.headingMagDeg;
+  in.altitudeFt = s.altitudeFt;
+  for (std::size_t k = 0; k < in.clouds.size(); ++k) {
+    in.clouds[k] = {static_cast<double>(addon.clouds[k].baseFt), static_cast<double>(addon.clouds[k].topFt),
+                    static_cast<double>(addon.clouds[k].density)};
+  }
+  return in;
+}
+
 services::ClipboardInputs clipboardInputs(const std::string& notesFilePath) { return {notesFilePath}; }
 
 fms::GuidanceInput fmsGuidanceInputs(const HostSamples& s) {

@@ -10,12 +10,22 @@
 #include "fms/guidance/lateral_guidance.h"
 #include "frame/host_samples.h"
 #include "services/clipboard/clipboard.h"
+#include "services/datalink/link_values.h"
+#include "systems/switches/radios.h"
+#include "systems/switches/weather_radar.h"
 
 namespace xaq::frame {
 
 CycleContext cycleContext(const HostSamples& samples);
 
 displays::AirspeedBugInputs airspeedBugInputs(const HostSamples& samples);
+
+// The host's receivers and bearings.
+systems::RadiosInputs radiosInputs(const HostSamples& samples);
+
+// The cloud layers come from the data link.
+systems::WeatherRadarInputs weatherRadarInputs(const HostSamples& samples,
+                                               const services::datalink::AddonValues& addon);
 
 fms::GuidanceInput fmsGuidanceInputs(const HostSamples& samples);
 

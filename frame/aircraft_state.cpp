@@ -29,8 +29,11 @@ void AircraftState::runCycle() {
   // The radios read the host's receivers back first.
   radios.update(now_, radiosInputs(link.samples));
 
-  // Each part once, in order; later parts read what earlier ones wrote this cycle: radios, panel
-  // switches, lighting, electrical, de-ice, APU, clock and gear indication come first, then:
+  Effects doors = effects();
+  // Each part once, in order; later parts read what earlier ones wrote this cycle: the radios
+  // first, then:
+  switches.update(now_, doors);
+  // lighting, electrical, de-ice, APU, clock and gear indication, then:
   clipboard.update(now_, clipboardInputs(link.notesFilePath));
   // the flight guidance with the advisory display, wipers, cabin pressure and engines, then:
   weatherRadar.update(now_, weatherRadarInputs(link.samples, link.addon));

@@ -19,6 +19,7 @@
 #include "displays/glareshield/efis_controls.h"
 #include "frame/cdu_radio_panel.h"
 #include "systems/electrical/electrical_state.h"
+#include "systems/switches/panel_switches.h"
 #include "systems/switches/radios.h"
 #include "systems/switches/weather_radar.h"
 
@@ -37,14 +38,6 @@ class PowerEdge {
 
  private:
   bool previous_ = false;
-};
-
-// Where a dark cockpit start puts the panel switches off. The panel switch record sets its 17
-// switches to off here; until it exists the count shows that the start-up reached the hook.
-class DarkCockpitHook final : public services::DarkCockpitSwitches {
- public:
-  void switchOff() override { ++timesApplied; }
-  int timesApplied = 0;
 };
 
 // Flags the whole module shares.
@@ -98,7 +91,8 @@ class AircraftState {
   std::uint32_t smallRecord[4] = {};
   systems::Radios radios;
   displays::RmiSources rmiSources{savedState_};
-  // The panel switches come here, then the electrical system, which owns this state.
+  systems::PanelSwitches switches;
+  // The electrical system comes here, which owns this state.
   systems::ElectricalState electrical;
   // The panel lighting and daylight state come here.
   std::int32_t guidanceCounter = 10000;
@@ -121,7 +115,6 @@ class AircraftState {
   // From the settings file at creation: the CDU typing mode and the command assignments.
   services::Settings settings;
   services::CommandAssignments commands;
-  DarkCockpitHook darkCockpitSwitches;
 
  private:
   CycleContext now_;

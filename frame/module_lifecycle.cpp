@@ -46,7 +46,7 @@ void applyStartupSettings(AircraftState& state) {
   services::Settings startup;
   startup.enginesOff = state.flags.enginesOffAtStart ? 1 : 0;
   startup.darkCockpit = state.flags.darkCockpit ? 1 : 0;
-  services::applyStartupSettings(startup, state.effects().events, state.darkCockpitSwitches);
+  services::applyStartupSettings(startup, state.effects().events, state.switches);
 }
 
 void createModule() {

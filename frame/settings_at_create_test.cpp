@@ -46,7 +46,8 @@ TEST_F(SettingsAtCreate, TheFileSetsTheStartUpStateVolumeAndJoystickButtons) {
   EXPECT_EQ(a.flags.soundVolume, 50);
   const std::vector<std::pair<std::uint32_t, std::uint32_t>> shutdown = {{65987, 1}, {65992, 1}};
   EXPECT_EQ(host.events, shutdown);
-  EXPECT_EQ(a.darkCockpitSwitches.timesApplied, 1);
+  EXPECT_EQ(a.switches.state().batteryMaster, 0);
+  EXPECT_EQ(a.switches.state().emergencyLights, 0);
   // Buttons numbered in command order, joystick and button counted from 0 in the entries.
   EXPECT_EQ(a.link.buttons[0].joystick, 1);
   EXPECT_EQ(a.link.buttons[0].button, 6);
@@ -61,7 +62,8 @@ TEST_F(SettingsAtCreate, WithoutAFileTheCockpitStartsFromItsDefaults) {
   EXPECT_FALSE(a.flags.darkCockpit);
   EXPECT_EQ(a.flags.soundVolume, 80);
   EXPECT_TRUE(host.events.empty());
-  EXPECT_EQ(a.darkCockpitSwitches.timesApplied, 0);
+  EXPECT_EQ(a.switches.state().batteryMaster, 1);
+  EXPECT_EQ(a.switches.state().emergencyLights, 1);
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+#include "gauges/kit/switch_family.h"
+
+#include "frame/aircraft_state.h"
+
+namespace xaq::gauges::family {
+
+// The lighting system will own the night-images flag; until it does the host's panel lights
+// stand in for it, as they do for the instruments' lit overlays.
+bool nightImages(const frame::AircraftState& a) { return a.panelLightsOn(); }
+
+bool dcPowerAvailable(const frame::AircraftState& a) { return a.electrical.dcPowerAvailable; }
+
+double showSwitchImage(abi::ElementHeader* element, bool nightImage, Reader read) {
+  const frame::AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  setHidden(element, nightImages(*a) != nightImage);
+  return read(*a);
+}
+
+double showLight(abi::ElementHeader*, Reader read) {
+  const frame::AircraftState* a = aircraft();
+  if (a == nullptr || !dcPowerAvailable(*a)) return 0.0;
+  return read(*a);
+}
+
+double XAQ_HOSTCALL litOverlay(abi::ElementHeader* element) {
+  const frame::AircraftState* a = aircraft();
+  setHidden(element, a == nullptr || !nightImages(*a));
+  return 0.0;
+}
+
+void runAction(Action action) {
+  if (frame::AircraftState* a = aircraft()) {
+    Effects effects = a->effects();
+    action(*a, effects);
+  }
+}
+
+}  // namespace xaq::gauges::family

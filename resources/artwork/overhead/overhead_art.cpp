@@ -1,0 +1,180 @@
+// The overhead panel and its virtual-cockpit pieces: each section a framed plate with its title,
+// the captions under its controls, the meters' digit windows, the battery temperature dials and
+// the cabin pressure knobs; the lit panel for night; and the switch images the family shares.
+
+#include <cmath>
+#include <string>
+
+#include "gauges/overhead/overhead_layout.h"
+#include "resources/artwork/art_kit.h"
+#include "resources/artwork/families.h"
+#include "resources/artwork/overhead/switch_family_art.h"
+
+namespace xaq::art {
+
+namespace {
+
+namespace oh = gauges::overhead;
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct PanelColours {
+  Colour plate;
+  Colour frame;
+  Colour title;
+  Colour caption;
+  Colour window;
+  Colour knob;
+};
+
+PanelColours panelColours(Lighting lighting) {
+  const Palette& p = palette(lighting);
+  if (lighting == Lighting::kDay) {
+    return {p.panel, rgb(0x5A6066), p.marks, p.marks, rgb(0x141414), rgb(0x2A2C2E)};
+  }
+  // At night the legends glow; the plate itself stays dark.
+  return {p.panel, rgb(0x2A2E30), p.marks, p.marks, rgb(0x111211), rgb(0x1C1E1D)};
+}
+
+// Text lines split at '|', the first centred on y.
+void drawCaption(cairo_t* cr, double x, double y, const char* caption, Colour colour) {
+  const std::string all = caption;
+  std::size_t start = 0;
+  for (int line = 0;; ++line) {
+    const std::size_t bar = all.find('|', start);
+    const std::string part = all.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+    drawText(cr, x, y + line * 9.0, part.c_str(), 7.5, colour);
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+}
+
+void drawKnob(cairo_t* cr, oh::Rect r, const PanelColours& c) {
+  const double cx = r.x + r.width / 2.0, cy = r.y + r.height / 2.0, radius = r.height * 0.36;
+  setColour(cr, c.knob);
+  cairo_arc(cr, cx, cy, radius, 0, 2 * kPi);
+  cairo_fill(cr);
+  // Ridges round the rim: a knob that turns without stops.
+  setColour(cr, c.frame);
+  cairo_set_line_width(cr, 1.2);
+  for (int i = 0; i < 16; ++i) {
+    const double a = i * kPi / 8;
+    cairo_move_to(cr, cx + std::cos(a) * radius * 0.72, cy + std::sin(a) * radius * 0.72);
+    cairo_line_to(cr, cx + std::cos(a) * radius, cy + std::sin(a) * radius);
+  }
+  cairo_stroke(cr);
+  drawText(cr, r.x + 3, cy, "-", 11, c.caption);
+  drawText(cr, r.x + r.width - 3, cy, "+", 10, c.caption);
+}
+
+void drawDial(cairo_t* cr, oh::Point pivot, const char* caption, const PanelColours& c) {
+  setColour(cr, c.window);
+  roundedRectangle(cr, pivot.x - 30, pivot.y - 30, 60, 38, 4);
+  cairo_fill(cr);
+  setColour(cr, c.caption);
+  cairo_set_line_width(cr, 1.2);
+  cairo_arc(cr, pivot.x, pivot.y, 24, -kPi / 2 - kPi / 3, -kPi / 2 + kPi / 3);
+  cairo_stroke(cr);
+  for (const auto& mark : oh::kBatteryScale) {
+    const double len = std::hypot(mark.point.x, mark.point.y);
+    const double ux = mark.point.x / len, uy = mark.point.y / len;
+    cairo_move_to(cr, pivot.x + ux * 22, pivot.y + uy * 22);
+    cairo_line_to(cr, pivot.x + ux * 27, pivot.y + uy * 27);
+    cairo_stroke(cr);
+    if (mark.legend != nullptr) drawText(cr, pivot.x + ux * 15, pivot.y + uy * 15 + 2, mark.legend, 7, c.caption);
+  }
+  drawCaption(cr, pivot.x, pivot.y + 16, caption, c.caption);
+}
+
+void screw(cairo_t* cr, double x, double y, const Palette& p) {
+  setColour(cr, p.screw);
+  cairo_arc(cr, x, y, 2.5, 0, 2 * kPi);
+  cairo_fill(cr);
+}
+
+// One section at `at` on the bitmap.
+void paintSection(cairo_t* cr, oh::Section s, oh::Point at, Lighting lighting) {
+  const PanelColours c = panelColours(lighting);
+  const oh::Rect frame = oh::kSectionLayouts[s].onPanel;
+  cairo_save(cr);
+  cairo_translate(cr, at.x, at.y);
+  setColour(cr, c.plate);
+  cairo_rectangle(cr, 0, 0, frame.width, frame.height);
+  cairo_fill(cr);
+  setColour(cr, c.frame);
+  cairo_set_line_width(cr, 1.5);
+  roundedRectangle(cr, 3.5, 3.5, frame.width - 7, frame.height - 7, 5);
+  cairo_stroke(cr);
+  for (double x : {8.0, frame.width - 8.0}) {
+    for (double y : {8.0, frame.height - 8.0}) screw(cr, x, y, palette(lighting));
+  }
+  drawText(cr, frame.width / 2.0, 13, oh::kSectionLayouts[s].title, 9, c.title);
+
+  for (const oh::ControlLayout& ctl : oh::kControls) {
+    if (ctl.section != s) continue;
+    const oh::Rect r = ctl.rect;
+    if (ctl.images == nullptr) drawKnob(cr, r, c);
+    drawCaption(cr, r.x + r.width / 2.0, r.y + r.height + 7, ctl.caption, c.caption);
+  }
+  for (const oh::ReadoutLayout& ro : oh::kReadouts) {
+    if (ro.section != s) continue;
+    const oh::Rect r = ro.rect;
+    setColour(cr, c.frame);
+    cairo_rectangle(cr, r.x - 2, r.y - 2, r.width + 4, r.height + 4);
+    cairo_fill(cr);
+    setColour(cr, c.window);
+    cairo_rectangle(cr, r.x, r.y, r.width, r.height);
+    cairo_fill(cr);
+    drawCaption(cr, r.x + r.width / 2.0, r.y + r.height + 8, ro.caption, c.caption);
+  }
+  for (const oh::LampLayout& l : oh::kLamps) {
+    if (l.section != s) continue;
+    setColour(cr, c.frame);
+    cairo_rectangle(cr, l.rect.x - 2, l.rect.y - 2, l.rect.width + 4, l.rect.height + 4);
+    cairo_fill(cr);
+  }
+  for (const oh::DialLayout& d : oh::kDials) {
+    if (d.section == s) drawDial(cr, d.pivot, d.caption, c);
+  }
+  cairo_restore(cr);
+}
+
+void paintWholePanel(cairo_t* cr, Lighting lighting) {
+  for (int s = 0; s < oh::kSections; ++s) {
+    const auto section = static_cast<oh::Section>(s);
+    paintSection(cr, section, oh::kSectionLayouts[s].onPanel.origin(), lighting);
+  }
+  const PanelColours c = panelColours(lighting);
+  const oh::Rect strip = oh::kViewStrip;
+  setColour(cr, c.window);
+  cairo_rectangle(cr, strip.x, strip.y, strip.width, strip.height);
+  cairo_fill(cr);
+  drawText(cr, strip.x + strip.width / 2.0, strip.y + strip.height / 2.0, "FORWARD VIEW", 7, c.frame);
+}
+
+}  // namespace
+
+void addOverheadArt(Registry& art) {
+  art.add(oh::kPanelBackgroundId, oh::kPanelSize, [](cairo_t* cr) { paintWholePanel(cr, Lighting::kDay); });
+  art.add(oh::kPanelOverlayId, oh::kPanelSize, [](cairo_t* cr) { paintWholePanel(cr, Lighting::kNight); });
+  for (int s = 0; s < oh::kSections; ++s) {
+    const auto section = static_cast<oh::Section>(s);
+    const oh::SectionLayout& layout = oh::kSectionLayouts[s];
+    art.add(layout.backgroundId, layout.onPanel.size(),
+            [section](cairo_t* cr) { paintSection(cr, section, {0, 0}, Lighting::kDay); });
+    art.add(layout.backgroundId + 1, layout.onPanel.size(),
+            [section](cairo_t* cr) { paintSection(cr, section, {0, 0}, Lighting::kNight); });
+  }
+  for (const oh::SwitchImages* images :
+       {&oh::kToggleArt, &oh::kRotary3Art, &oh::kRotary4Art, &oh::kPropTimerArt, &oh::kRotary6Art, &oh::kRotary8Art,
+        &oh::kPushArt, &oh::kLeverArt, &oh::kSidewaysArt, &oh::kSpringArt, &oh::kExtPowerLightArt,
+        &oh::kApuAvailLightArt, &oh::kApuBleedLightArt, &oh::kApuGenLightArt}) {
+    addSwitchImages(art, *images);
+  }
+  const NeedleLayout needle{oh::kBatteryNeedleId, {0, 0}, oh::kBatteryNeedleSize, oh::kBatteryNeedlePivot};
+  art.add(oh::kBatteryNeedleId, oh::kBatteryNeedleSize, [needle](cairo_t* cr) {
+    drawNeedle(cr, needle, palette(Lighting::kDay));
+  });
+}
+
+}  // namespace xaq::art

@@ -16,8 +16,8 @@
   X(Annunciators) X(Annunciators_V) X(Overhead) X(VCOverhead1) X(VCOverhead2) X(VCOverhead3)       \
   X(VCOverhead4) X(VCOverhead5) X(VCOverhead6) X(VCOverhead7) X(Bypass) X(BypassV) X(FuelTankTemp) \
   X(FuelTankTempV) X(EngOil1) X(EngOil1_V) X(EngOil2_V) X(FuelTemp_V) X(ECU) X(ECU_V) X(FUEL)      \
-  X(Fuel1_V) X(Fuel2_V) X(FuelInd_V) X(Feather) X(Airspeed_G) X(RMI_G) X(EHSI) X(Pedestal)         \
-  X(Pedestal_V_WXR) X(Pedestal_V_RADIO) X(WarningLights) X(Warning_V) X(Caution_V)                 \
+  X(Fuel1_V) X(Fuel2_V) X(FuelInd_V) X(Feather) X(Airspeed_G) X(RMI_G) X(EHSI)                     \
+  X(WarningLights) X(Warning_V) X(Caution_V)                 \
   X(TCAS) X(TCAS_V) X(EADI_V) X(EHSI_V) X(Compass_V)
 
 namespace xaq::gauges {

@@ -8,6 +8,7 @@ Registry allArtworks() {
   addEadiArt(art);
   addCduArt(art);
   addClipboardArt(art);
+  addPedestalArt(art);
   addOverheadArt(art);
   return art;
 }

@@ -9,6 +9,7 @@ void addFlapsArt(Registry& art);  // instruments/flaps_art.cpp
 void addEadiArt(Registry& art);   // glass/eadi_art.cpp
 void addCduArt(Registry& art);    // fms/cdu_art.cpp
 void addClipboardArt(Registry& art);  // services/clipboard_art.cpp
+void addPedestalArt(Registry& art);   // pedestal/pedestal_art.cpp
 void addOverheadArt(Registry& art);   // overhead/overhead_art.cpp
 
 // The registry of every family above.

@@ -61,9 +61,9 @@ int propTimerSlot(std::int32_t position) {
 
 void stepHeld(double& value, int direction, double step, double low, double high) {
   const int sign = direction > 0 ? 1 : (direction < 0 ? -1 : 0);
-  // Rounded to whole steps so that repeated additions of 0.1 or 0.02 never drift off the scale.
-  const double steps = std::round(value / step) + sign;
-  value = std::clamp(steps * step, low, high);
+  // Kept to a millionth so that repeated steps of 0.1 or 0.02 do not drift (29.92 stays on its
+  // own hundredths: 30.02, 30.12 ...).
+  value = std::clamp(std::round((value + sign * step) * 1e6) / 1e6, low, high);
 }
 
 }  // namespace

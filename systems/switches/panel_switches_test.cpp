@@ -261,14 +261,14 @@ TEST(PanelSwitchHandOns, EngineStartAndTheCabinKnobsReachTheirSystemWithTheirCli
   EXPECT_DOUBLE_EQ(bed.switches.heldControls().selectedCabinAltitudeFt, -1000.0);
 
   for (int i = 0; i < 8; ++i) bed.switches.barometricCorrectionStep(+1, bed.fx());
-  EXPECT_NEAR(bed.switches.heldControls().barometricCorrectionInHg, 30.7, 1e-9);
+  EXPECT_DOUBLE_EQ(bed.switches.heldControls().barometricCorrectionInHg, 30.72);
   for (int i = 0; i < 60; ++i) bed.switches.barometricCorrectionStep(-1, bed.fx());
   EXPECT_DOUBLE_EQ(bed.switches.heldControls().barometricCorrectionInHg, 28.0);
 
   for (int i = 0; i < 51; ++i) bed.switches.cabinAltitudeManualStep(+1, bed.fx());
   EXPECT_DOUBLE_EQ(bed.switches.heldControls().manualRateControl, 1.0);
   bed.switches.cabinAltitudeManualStep(-1, bed.fx());
-  EXPECT_NEAR(bed.switches.heldControls().manualRateControl, 0.98, 1e-12);
+  EXPECT_DOUBLE_EQ(bed.switches.heldControls().manualRateControl, 0.98);
 
   struct Owner final : PanelControlHandler {
     void engineStart() override { ++starts; }

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "common/testing/recording_effects.h"
-#include "services/sound/apu_sounds.h"
 
 namespace xaq::services {
 namespace {
@@ -201,47 +199,6 @@ TEST(WaveImage, ImagesThatPromiseMoreThanTheyHoldAreRefused) {
   EXPECT_FALSE(parseWaveImage({image.data(), image.size()}, parsed));
   std::vector<std::uint8_t> noData = wav(0);
   EXPECT_FALSE(parseWaveImage({noData.data(), noData.size()}, parsed));
-}
-
-using Action = testing::RecordingEffects::SoundAction;
-using Request = testing::RecordingEffects::SoundRequest;
-
-TEST(ApuSounds, StartRunStopPlayEachSoundOnceAndSilenceTheEarlierOnes) {
-  testing::RecordingEffects fx;
-  ApuSounds apu;
-  apu.setVolume(-300);
-  apu.enterStarting(fx);
-  apu.enterStarting(fx);  // already starting: nothing new
-  EXPECT_EQ(fx.sounds, (std::vector<Request>{{Action::kVolume, 30, -300}, {Action::kPlay, 30}}));
-  fx.sounds.clear();
-  apu.enterRunning(fx);
-  apu.enterRunning(fx);
-  EXPECT_EQ(fx.sounds, (std::vector<Request>{{Action::kStop, 30}, {Action::kVolume, 30, -10000},
-                                             {Action::kVolume, 31, -300}, {Action::kLoop, 31},
-                                             {Action::kStop, 30}, {Action::kVolume, 30, -10000}}));
-  fx.sounds.clear();
-  apu.enterStopping(fx);
-  EXPECT_EQ(fx.sounds, (std::vector<Request>{{Action::kStop, 30}, {Action::kVolume, 30, -10000},
-                                             {Action::kStop, 31}, {Action::kVolume, 31, -10000},
-                                             {Action::kVolume, 32, -300}, {Action::kPlay, 32}}));
-  EXPECT_FALSE(apu.starting());
-  EXPECT_FALSE(apu.running());
-  fx.sounds.clear();
-  apu.enterStopping(fx);
-  EXPECT_EQ(std::count(fx.sounds.begin(), fx.sounds.end(), Request{Action::kPlay, 32}), 0);
-}
-
-TEST(ApuSounds, ASecondStartAndShutDownAreHeardAgain) {
-  testing::RecordingEffects fx;
-  ApuSounds apu;
-  for (int run = 0; run < 2; ++run) {
-    apu.enterStarting(fx);
-    apu.enterRunning(fx);
-    apu.enterStopping(fx);
-  }
-  for (const Request r : {Request{Action::kPlay, 30}, Request{Action::kLoop, 31}, Request{Action::kPlay, 32}}) {
-    EXPECT_EQ(std::count(fx.sounds.begin(), fx.sounds.end(), r), 2) << r.slot;
-  }
 }
 
 }  // namespace

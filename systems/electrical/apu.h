@@ -6,6 +6,7 @@
 
 #include "common/cycle_context.h"
 #include "common/effects.h"
+#include "systems/electrical/apu_sounds.h"
 #include "systems/electrical/electrical_state.h"
 
 namespace xaq::systems {
@@ -28,6 +29,7 @@ struct ApuState {
 struct ApuInputs {
   bool dcPowerAvailable = false;  // this cycle's, from the electrical state
   bool onGround = false;          // host variable 60
+  std::int32_t soundVolume = 0;   // the module's volume, hundredths of a decibel
 };
 
 // The switchlights' images (0 dark): read by the overhead gauges.
@@ -42,6 +44,7 @@ class Apu {
   void update(const CycleContext& now, const ApuInputs& in, Effects& effects);
   const ApuState& state() const { return state_; }
   ApuIndications indications(bool dcPowerAvailable) const;
+  const ApuSounds& sounds() const { return sounds_; }
 
   // The overhead's push buttons (each plays sound 26 through the gauge's effects).
   void powerSwitch(double nowS, Effects& effects);
@@ -49,11 +52,12 @@ class Apu {
   void generatorSwitch(Effects& effects);
   void bleedSwitch(Effects& effects);
   void loadMeterSwitch(Effects& effects);
-  // The battery temperature test switch also stops the APU.
+  // The battery temperature test switch also stops the APU; so do a lost supply and lifting off.
   void stop(double nowS);
 
  private:
   ApuState state_;
+  ApuSounds sounds_;
 };
 
 }  // namespace xaq::systems

@@ -48,6 +48,8 @@ struct ElectricalState {
   double mainBatteryTempC = 25.0;
   double auxBatteryTempC = 25.0;
   ApuOutputs apu;
+  // Which hydraulic sides have power (engine running, or DC power in the air).
+  std::array<bool, 2> hydraulicPower{};
 
   double volts(DcBus bus) const { return busVolts[static_cast<int>(bus)]; }
 };

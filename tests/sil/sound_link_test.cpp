@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "platform/portable/portable_resources.h"
-#include "services/sound/apu_sounds.h"
 #include "services/sound/sound.h"
+#include "systems/electrical/apu_sounds.h"
 #include "tests/sil/host_fixture.h"
 
 namespace xaq::sim {
@@ -54,7 +54,7 @@ TEST_F(SoundLink, PlaysAreStampedWithSimulationTimeInTheOrderAsked) {
   host->runFor(12.3);
   const double clickAtS = host->world.simSeconds;
   EXPECT_TRUE(sound.play(services::sound::kSwitchClick));
-  services::ApuSounds apu;
+  systems::ApuSounds apu;
   ServiceDoor door{sound};
   apu.enterStarting(door);
   host->runFor(8.0);

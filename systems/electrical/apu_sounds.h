@@ -7,7 +7,14 @@
 
 #include "common/effects.h"
 
-namespace xaq::services {
+namespace xaq::systems {
+
+namespace apu_sound {
+inline constexpr int kStart = 30;     // APUIN
+inline constexpr int kRunning = 31;   // APULOOP
+inline constexpr int kShutDown = 32;  // APUOUT
+inline constexpr std::int32_t kSilence = -10000;
+}  // namespace apu_sound
 
 class ApuSounds {
  public:
@@ -29,4 +36,4 @@ class ApuSounds {
   bool stopping_ = false;
 };
 
-}  // namespace xaq::services
+}  // namespace xaq::systems

@@ -15,6 +15,7 @@ void HostLink::sample(LookupFunction lookup, void* context) {
 
 AircraftState::AircraftState(const ModuleEnvironment& environment) : environment_(environment) {
   flags.storeLocation = savedState_.locationRecord();
+  effects_.connectLights(&annunciators);
 }
 
 AircraftState::~AircraftState() = default;
@@ -33,18 +34,24 @@ void AircraftState::runCycle() {
   // Each part once, in order; later parts read what earlier ones wrote this cycle: the radios
   // first, then:
   switches.update(now_, doors);
-  // lighting, electrical, de-ice, APU, clock and gear indication, then:
+  // the lighting, then:
+  electrical.update(now_, electricalInputs(link.samples, switches.state(), apu.state().outputs), doors);
+  // the de-ice sequencer, then:
+  apu.update(now_, apuInputs(link.samples, electrical.state(), flags.soundVolume), doors);
+  // the clock and gear indication, then:
   clipboard.update(now_, clipboardInputs(link.notesFilePath));
   // the flight guidance with the advisory display, wipers, cabin pressure and engines, then:
   weatherRadar.update(now_, weatherRadarInputs(link.samples, link.addon));
   // the fuel, then:
   airspeedBug.update(now_, airspeedBugInputs(link.samples));
-  // the EFIS display-control panel, the warnings and cautions and the traffic data, and last:
-  cdu.update(now_, cduInputs(link.samples));
+  // the EFIS display-control panel, then:
+  annunciators.update(now_, annunciatorInputs(link.samples));
+  // the traffic data, and last:
+  cdu.update(now_, cduInputs(link.samples, electrical.state()));
 
   // The DC power edges: the flight guidance's power-up and power-down.
   powerEdge_.update(
-      electrical.dcPowerAvailable,
+      electrical.state().dcPowerAvailable,
       [this] {
         guidance.powerUp();
         flags.dcPowerCopy = true;

@@ -18,7 +18,9 @@
 #include "services/settings/settings_file.h"
 #include "displays/glareshield/efis_controls.h"
 #include "frame/cdu_radio_panel.h"
-#include "systems/electrical/electrical_state.h"
+#include "systems/annunciation/annunciators.h"
+#include "systems/electrical/apu.h"
+#include "systems/electrical/electrical.h"
 #include "systems/switches/panel_switches.h"
 #include "systems/switches/radios.h"
 #include "systems/switches/weather_radar.h"
@@ -72,7 +74,6 @@ class AircraftState {
   bool panelLightsOn() const { return link.samples.panelLights; }
   // The doors the parts and the gauges act through.
   Effects effects() { return effects_.doors(); }
-  const LightBoard& lights() const { return effects_.lights(); }
   const ModuleEnvironment& environment() const { return environment_; }
   // Sounds the parts and the gauges ask for go to the module's sound service.
   void connectSound(services::Sound* sound) { effects_.connectSound(sound); }
@@ -86,21 +87,24 @@ class AircraftState {
 
  public:
   HostLink link;
-  // The warnings and cautions come here (annunciation room).
+  // Every light the parts set goes through the annunciators, the effects' light door.
+  systems::Annunciators annunciators;
   displays::AirspeedBug airspeedBug{savedState_};
   std::uint32_t smallRecord[4] = {};
   systems::Radios radios;
   displays::RmiSources rmiSources{savedState_};
   systems::PanelSwitches switches;
-  // The electrical system comes here, which owns this state.
-  systems::ElectricalState electrical;
+  // The one owner of the panel's DC power: electrical.state().dcPowerAvailable.
+  systems::Electrical electrical;
   // The panel lighting and daylight state come here.
   std::int32_t guidanceCounter = 10000;
   // The clock and the landing-gear indication come here.
   services::Clipboard clipboard;  // with the attitude director's settings
   // The advisory display comes here.
   guidance::FlightGuidance guidance;
-  // The de-ice sequencer, APU, wipers, cabin pressure controller and engines come here.
+  // The de-ice sequencer comes here.
+  systems::Apu apu;
+  // The wipers, cabin pressure controller and engines come here.
   systems::WeatherRadar weatherRadar;
   // The fuel transfer comes here.
   // The EFIS display-control panel: the pedestal's controls keep their settings in it until the

@@ -292,16 +292,19 @@ TEST(PowerEdge, RunsPowerUpAndPowerDownOncePerEdge) {
 TEST_F(ModuleTest, DcPowerCopyFollowsThePowerEdgesInTheCycle) {
   Linkage.moduleInit();
   AircraftState& s = *aircraft();
+  Effects e = s.effects();
+  s.switches.toggle(&systems::PanelSwitchRecord::batteryMaster, e);  // the panel starts dark
   host.timer.fire();
+  EXPECT_FALSE(s.electrical.state().dcPowerAvailable);
   EXPECT_FALSE(s.flags.dcPowerCopy);
-  s.electrical.dcPowerAvailable = true;
+  s.switches.toggle(&systems::PanelSwitchRecord::batteryMaster, e);
   host.timer.fire();
   EXPECT_TRUE(s.flags.dcPowerCopy);
   s.flags.dcPowerCopy = false;  // only an edge sets it: a steady supply leaves it alone
   host.timer.fire();
   EXPECT_FALSE(s.flags.dcPowerCopy);
   s.flags.dcPowerCopy = true;
-  s.electrical.dcPowerAvailable = false;
+  s.switches.toggle(&systems::PanelSwitchRecord::batteryMaster, e);
   host.timer.fire();
   EXPECT_FALSE(s.flags.dcPowerCopy);
 }

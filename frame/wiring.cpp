@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/rounding.h"
+#include "services/sound/sound.h"
 
 namespace xaq::frame {
 
@@ -66,11 +67,9 @@ fms::GuidanceInput fmsGuidanceInputs(const HostSamples& s) {
   return in;
 }
 
-fms::CduInputs cduInputs(const HostSamples& s) {
+fms::CduInputs cduInputs(const HostSamples& s, const systems::ElectricalState& electrical) {
   fms::CduInputs in;
-  // The electrical system does not publish its avionics bus yet: the host's battery and
-  // avionics master switches stand in for it.
-  in.avionicsPowered = s.batteryMaster && s.avionicsMaster;
+  in.avionicsPowered = electrical.dcPowerAvailable;
   in.guidance = fmsGuidanceInputs(s);
   in.fuelOnBoardLb = s.totalFuelLb;
   in.fuelFlowPph = s.fuelFlowPph[0] + s.fuelFlowPph[1];
@@ -82,6 +81,39 @@ fms::CduInputs cduInputs(const HostSamples& s) {
   utc = std::isfinite(utc) ? std::fmod(std::fmod(utc, 86400.0) + 86400.0, 86400.0) : 0.0;
   in.utcSeconds = utc;
   in.date = {static_cast<int>(s.dayOfMonth), static_cast<int>(s.month), static_cast<int>(s.year)};
+  return in;
+}
+
+systems::ElectricalInputs electricalInputs(const HostSamples& s, const systems::PanelSwitchRecord& switches,
+                                           const systems::ApuOutputs& apuLastCycle) {
+  systems::ElectricalInputs in;
+  in.switches = &switches;
+  in.gasGeneratorPct = {s.nhPct[0], s.nhPct[1]};
+  in.engineRunning = {s.engineRunning[0], s.engineRunning[1]};
+  in.indicatedAirspeedKt = s.indicatedAirspeedKt;
+  in.parkingBrake = s.parkingBrake;
+  in.onGround = s.onGround;
+  in.outsideAirTempC = s.totalAirTempC;
+  in.hostBatteryMaster = s.batteryMaster;
+  in.hostAvionicsMaster = s.avionicsMaster;
+  in.hostHydraulicAvailable = s.hydraulicAvailable;
+  in.apuLastCycle = apuLastCycle;
+  return in;
+}
+
+systems::ApuInputs apuInputs(const HostSamples& s, const systems::ElectricalState& electrical,
+                             std::int32_t soundVolumeSetting) {
+  return {electrical.dcPowerAvailable, s.onGround, services::attenuationFor(soundVolumeSetting)};
+}
+
+systems::AnnunciatorInputs annunciatorInputs(const HostSamples& s) {
+  systems::AnnunciatorInputs in;
+  in.onGround = s.onGround;
+  in.pitchUpDeg = -s.pitchDeg;
+  in.passengerDoorOpen = s.passengerDoorOpen;
+  in.tank1FuelLb = s.leftTankLb;
+  in.tank2FuelLb = s.rightTankLb;
+  in.parkingBrake = s.parkingBrake;
   return in;
 }
 

@@ -9,6 +9,9 @@
 #include "fms/cdu/cdu.h"
 #include "fms/guidance/lateral_guidance.h"
 #include "frame/host_samples.h"
+#include "systems/annunciation/annunciators.h"
+#include "systems/electrical/apu.h"
+#include "systems/electrical/electrical.h"
 #include "services/clipboard/clipboard.h"
 #include "services/datalink/link_values.h"
 #include "systems/switches/radios.h"
@@ -29,8 +32,16 @@ systems::WeatherRadarInputs weatherRadarInputs(const HostSamples& samples,
 
 fms::GuidanceInput fmsGuidanceInputs(const HostSamples& samples);
 
-// The CDU's view of the aircraft, with the guidance's inputs.
-fms::CduInputs cduInputs(const HostSamples& samples);
+// The CDU's view of the aircraft, with the guidance's inputs; it runs on the panel's DC power.
+fms::CduInputs cduInputs(const HostSamples& samples, const systems::ElectricalState& electrical);
+
+// The APU's outputs are the previous cycle's: the APU updates after the electrical system.
+systems::ElectricalInputs electricalInputs(const HostSamples& samples, const systems::PanelSwitchRecord& switches,
+                                           const systems::ApuOutputs& apuLastCycle);
+// The APU plays its sounds at the module's volume setting (percent).
+systems::ApuInputs apuInputs(const HostSamples& samples, const systems::ElectricalState& electrical,
+                             std::int32_t soundVolumeSetting);
+systems::AnnunciatorInputs annunciatorInputs(const HostSamples& samples);
 
 // The notes file's path comes from the data link, which finds the aircraft's folder.
 services::ClipboardInputs clipboardInputs(const std::string& notesFilePath);

@@ -8,7 +8,7 @@ namespace xaq::gauges::family {
 // stand in for it, as they do for the instruments' lit overlays.
 bool nightImages(const frame::AircraftState& a) { return a.panelLightsOn(); }
 
-bool dcPowerAvailable(const frame::AircraftState& a) { return a.electrical.dcPowerAvailable; }
+bool dcPowerAvailable(const frame::AircraftState& a) { return a.electrical.state().dcPowerAvailable; }
 
 double showSwitchImage(abi::ElementHeader* element, bool nightImage, Reader read) {
   const frame::AircraftState* a = aircraft();

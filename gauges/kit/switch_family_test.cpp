@@ -71,9 +71,12 @@ TEST_F(SwitchFamily, ShowsTheDayOrTheNightImageAtTheSwitchPosition) {
 TEST_F(SwitchFamily, LightsAreDarkWithoutPowerAndTheImagesQuietWithoutAnAircraft) {
   Effects e = a().effects();
   toggleBusTie(a(), e);
-  a().electrical.dcPowerAvailable = true;
+  host.timer.fire();
+  ASSERT_TRUE(dcPowerAvailable(a())) << "the batteries are on at the start";
   EXPECT_EQ(value(lights[0].header), 1.0);
-  a().electrical.dcPowerAvailable = false;
+  a().switches.switchOff();
+  host.timer.fire();
+  ASSERT_FALSE(dcPowerAvailable(a()));
   EXPECT_EQ(value(lights[0].header), 0.0);
   Linkage.moduleDeinit();
   EXPECT_EQ(value(lights[0].header), 0.0);

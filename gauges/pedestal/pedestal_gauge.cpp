@@ -33,7 +33,7 @@ constexpr int kButtonSound = 26;
 std::int32_t gPowerLeverSet = 0;
 SlewLimiter gPowerHandle{60000.0, 0.0};
 
-bool powered(frame::AircraftState& a) { return a.electrical.dcPowerAvailable; }
+bool powered(frame::AircraftState& a) { return a.electrical.state().dcPowerAvailable; }
 
 // ---- levers ----
 

@@ -114,6 +114,13 @@ class PedestalGauge : public ::testing::Test {
     return host.events;
   }
 
+  // The battery master off or back on, and a cycle for the electrical system to follow.
+  void batteryMaster() {
+    Effects e = frame::aircraft()->effects();
+    frame::aircraft()->switches.toggle(&systems::PanelSwitchRecord::batteryMaster, e);
+    host.timer.fire();
+  }
+
   frame::testing::TestHost host;
 };
 
@@ -153,10 +160,10 @@ TEST_F(PedestalGauge, RadioWindowsShowTheHeadsAndGoBlankWithoutPower) {
   EXPECT_EQ(shown(code), "0000");
   EXPECT_EQ(clickAt(gauge_Pedestal, pd::kTransponderHead.knob.x + 2, pd::kTransponderHead.knob.y + 2),
             (Events{{65715, 0x0077}}));
-  frame::aircraft()->electrical.dcPowerAvailable = false;
+  batteryMaster();
   EXPECT_EQ(shown(standby), "");
   EXPECT_EQ(shown(windowAt(gauge_Pedestal_V_RADIO, pd::kVcCom1Head.standby)), "");
-  frame::aircraft()->electrical.dcPowerAvailable = true;
+  batteryMaster();
   EXPECT_EQ(shown(windowAt(gauge_Pedestal_V_RADIO, pd::kVcCom1Head.standby)), "125.87") << "the twin shows the same head";
 }
 
@@ -178,7 +185,7 @@ TEST_F(PedestalGauge, TheWeatherPictureShowsOnlyItsLevelWhilePoweredAndOn) {
   clickAt(gauge_Pedestal, pd::kRadarSwitch.x + 4, pd::kRadarSwitch.y + 4);
   EXPECT_TRUE(visible().empty()) << "radar off";
   clickAt(gauge_Pedestal, pd::kRadarSwitch.x + 4, pd::kRadarSwitch.y + 4);
-  frame::aircraft()->electrical.dcPowerAvailable = false;
+  batteryMaster();
   EXPECT_TRUE(visible().empty()) << "no DC power";
 }
 

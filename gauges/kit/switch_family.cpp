@@ -8,7 +8,9 @@ namespace xaq::gauges::family {
 // stand in for it, as they do for the instruments' lit overlays.
 bool nightImages(const frame::AircraftState& a) { return a.panelLightsOn(); }
 
-bool dcPowerAvailable(const frame::AircraftState& a) { return a.electrical.state().dcPowerAvailable; }
+const systems::ElectricalState& electricalState(const frame::AircraftState& a) { return a.electrical.state(); }
+
+bool dcPowerAvailable(const frame::AircraftState& a) { return electricalState(a).dcPowerAvailable; }
 
 double showSwitchImage(abi::ElementHeader* element, bool nightImage, Reader read) {
   const frame::AircraftState* a = aircraft();

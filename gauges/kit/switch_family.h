@@ -20,6 +20,7 @@
 #include "common/effects.h"
 #include "gauges/kit/gauge_kit.h"
 #include "gauges/kit/switch_layout.h"
+#include "systems/electrical/electrical_state.h"
 
 namespace xaq::gauges::family {
 
@@ -27,6 +28,8 @@ namespace xaq::gauges::family {
 bool nightImages(const frame::AircraftState& a);
 // The panel's power flag: lights are dark and readouts blank without it.
 bool dcPowerAvailable(const frame::AircraftState& a);
+// What the electrical system publishes, for the meters.
+const systems::ElectricalState& electricalState(const frame::AircraftState& a);
 
 using Reader = int (*)(const frame::AircraftState& a);
 using Action = void (*)(frame::AircraftState& a, Effects& effects);

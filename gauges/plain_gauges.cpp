@@ -16,7 +16,6 @@
   X(Annunciators) X(Annunciators_V) X(Bypass) X(BypassV) X(FuelTankTemp)                          \
   X(FuelTankTempV) X(EngOil1) X(EngOil1_V) X(EngOil2_V) X(FuelTemp_V) X(ECU) X(ECU_V) X(FUEL)      \
   X(Fuel1_V) X(Fuel2_V) X(FuelInd_V) X(Feather) X(Airspeed_G) X(RMI_G) X(EHSI)                     \
-  X(WarningLights) X(Warning_V) X(Caution_V)                 \
   X(TCAS) X(TCAS_V) X(EADI_V) X(EHSI_V) X(Compass_V)
 
 namespace xaq::gauges {

@@ -12,6 +12,8 @@ void addClipboardArt(Registry& art);  // services/clipboard_art.cpp
 void addPedestalArt(Registry& art);   // pedestal/pedestal_art.cpp
 void addOverheadArt(Registry& art);   // overhead/overhead_art.cpp
 
+void addWarningPanelArt(Registry& art);  // annunciators/warning_art.cpp
+
 // The registry of every family above.
 Registry allArtworks();
 

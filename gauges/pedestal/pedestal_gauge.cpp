@@ -271,9 +271,9 @@ constinit abi::SpriteElement weather[pd::kWeatherLevels] = {weatherPicture<0>(),
 constinit abi::IconElement radarSwitchIcon =
     icon(&gauge_Pedestal, pd::kRadarSwitchId, at(pd::kRadarSwitch), 2, 0, &radarSwitch);
 constinit abi::SliderElement powerHandles[2] = {
-    slider(&gauge_Pedestal, pd::kPowerHandleId, inside(pd::kPowerLeft, pd::kPowerHandleSize), 0, nullptr, 1.0,
+    slider(&gauge_Pedestal, pd::kPowerHandleId, pd::handleTop(pd::kPowerLeft, pd::kPowerHandleSize), 0, nullptr, 1.0,
            &powerHandleY),
-    slider(&gauge_Pedestal, pd::kPowerHandleId, inside(pd::kPowerRight, pd::kPowerHandleSize), 0, nullptr, 1.0,
+    slider(&gauge_Pedestal, pd::kPowerHandleId, pd::handleTop(pd::kPowerRight, pd::kPowerHandleSize), 0, nullptr, 1.0,
            &powerHandleY)};
 constinit abi::SliderElement conditionHandles[2] = {
     slider(&gauge_Pedestal, pd::kConditionHandleId, pd::handleTop(pd::kConditionLeft, pd::kConditionHandleSize), 0,

@@ -99,8 +99,8 @@ void paintPedestal(cairo_t* cr, Lighting l) {
   slot(cr, pd::kConditionRight, l);
   label(cr, 120, 348, "POWER", l);
   label(cr, 120, 10, "MAX", l, 8);
-  label(cr, 274, 292, "FEATHER", l, 8);
-  label(cr, 274, 10, "MAX RPM", l, 8);
+  label(cr, 274, 352, "FEATHER", l, 8);
+  label(cr, 274, 10, "MAX", l, 8);
   for (Rect gate : {pd::kFuelOffLeft, pd::kFuelOffRight}) {
     fillRect(cr, gate, rgb(0x5A1414));
     frameRect(cr, gate, p.bezelLight);
@@ -112,9 +112,11 @@ void paintPedestal(cairo_t* cr, Lighting l) {
   // Flap selector with its detents.
   slot(cr, pd::kFlapSelector, l);
   label(cr, pd::kFlapSelector.x + pd::kFlapSelector.w / 2.0, 12, "FLAPS", l);
-  const char* detents[] = {"0", "5", "10", "15", "35"};
-  for (int k = 0; k < 5; ++k) {
-    const double y = pd::kFlapSelector.y + 8 + k * (pd::kFlapSelector.h - 16) / 4.0;
+  // The handle's four detents, where the handle's middle stands at each.
+  const char* detents[] = {"0", "10", "15", "35"};
+  for (int k = 0; k < 4; ++k) {
+    const double y = pd::kFlapSelector.y + pd::kFlapHandleSize.height / 2.0 +
+                     k * (pd::kFlapSelector.h - pd::kFlapHandleSize.height) / 3.0;
     label(cr, pd::kFlapSelector.x + pd::kFlapSelector.w + 8, y, detents[k], l, 8);
   }
   // Trim wheel: a dark wheel edge with ridges, the pointer's scale beside it.

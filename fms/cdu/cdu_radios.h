@@ -1,7 +1,7 @@
 #pragma once
-// The radios as the TUNE page sees them: an active and a recall value per radio. The aircraft's
-// radio panel is not built yet; until it is, the frame hands in HeldCduRadios, which keeps the
-// values the pilot enters (the pages show them) and reaches no receiver.
+// The radios as the TUNE page sees them: an active and a recall value per radio. The frame hands
+// in the aircraft's radio panel; HeldCduRadios keeps the values the pilot enters (the pages show
+// them) and reaches no receiver, for the CDU's own tests.
 
 #include <array>
 #include <cstdint>

@@ -230,31 +230,15 @@ void Radios::update(const CycleContext& now, const RadiosInputs& in) {
   }
 }
 
-void Radios::outer(Radio r, int direction, Effects& fx) {
+void Radios::turn(Radio r, bool outerKnob, int direction, Effects& fx) {
   if (isComNav(r)) {
     ComNavHead& h = state_.comNav[comNavIndex(r)];
-    h.standby = stepMhz(h.standby, bandOf(r), direction);
+    h.standby = outerKnob ? stepMhz(h.standby, bandOf(r), direction) : stepHundredths(h.standby, bandOf(r), direction);
   } else if (isAdf(r)) {
     AdfHead& h = state_.adf[adfIndex(r)];
-    h.standby = stepAdfTenKhz(h.standby, direction);
+    h.standby = outerKnob ? stepAdfTenKhz(h.standby, direction) : stepAdfHalfKhz(h.standby, direction);
   } else if (r == Radio::kTransponder) {
-    state_.transponderCode = stepTransponder(state_.transponderCode, true, direction);
-    fx.events.trigger(kTransponderSetEvent, transponderBcd(state_.transponderCode));
-  } else {
-    return;
-  }
-  fx.sounds.play(kKnobSound);
-}
-
-void Radios::inner(Radio r, int direction, Effects& fx) {
-  if (isComNav(r)) {
-    ComNavHead& h = state_.comNav[comNavIndex(r)];
-    h.standby = stepHundredths(h.standby, bandOf(r), direction);
-  } else if (isAdf(r)) {
-    AdfHead& h = state_.adf[adfIndex(r)];
-    h.standby = stepAdfHalfKhz(h.standby, direction);
-  } else if (r == Radio::kTransponder) {
-    state_.transponderCode = stepTransponder(state_.transponderCode, false, direction);
+    state_.transponderCode = stepTransponder(state_.transponderCode, outerKnob, direction);
     fx.events.trigger(kTransponderSetEvent, transponderBcd(state_.transponderCode));
   } else {
     return;

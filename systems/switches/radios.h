@@ -131,10 +131,10 @@ class Radios {
 
   // The knobs and the transfer button (transfer takes the simulation time it is pressed at).
   // The transponder has no transfer; its knobs send the code at once.
-  void outerUp(Radio r, Effects& fx) { outer(r, +1, fx); }
-  void outerDown(Radio r, Effects& fx) { outer(r, -1, fx); }
-  void innerUp(Radio r, Effects& fx) { inner(r, +1, fx); }
-  void innerDown(Radio r, Effects& fx) { inner(r, -1, fx); }
+  void outerUp(Radio r, Effects& fx) { turn(r, true, +1, fx); }
+  void outerDown(Radio r, Effects& fx) { turn(r, true, -1, fx); }
+  void innerUp(Radio r, Effects& fx) { turn(r, false, +1, fx); }
+  void innerDown(Radio r, Effects& fx) { turn(r, false, -1, fx); }
   void transfer(Radio r, double nowS, Effects& fx);
 
   // A keyboard command 42 ... 70 (outer up, outer down, inner up, inner down, transfer per
@@ -149,8 +149,7 @@ class Radios {
   bool setTransponderCode(std::int32_t code, HostEventDoor& events);
 
  private:
-  void outer(Radio r, int direction, Effects& fx);
-  void inner(Radio r, int direction, Effects& fx);
+  void turn(Radio r, bool outerKnob, int direction, Effects& fx);
 
   RadiosState state_;
   AngleSlewLimiter nav1Bearing_{kBearingRateDegPerS, kBearingAtStartDeg};

@@ -103,6 +103,10 @@ TEST_F(WarningPanels, ALitLightShowsOnEveryPanelAfterTheQuietStart) {
   for (abi::GaugeHeader* g : {&gauge_Warning_V, &gauge_WarningLights}) EXPECT_TRUE(shown(*g, 17103));
   EXPECT_FALSE(shown(gauge_Caution_V, 17222)) << "fuel in tank 1";
   EXPECT_TRUE(frame::aircraft()->annunciators.state().masterCaution);
+  // The electrical system, earlier in the cycle, sets its lights from the next cycle on.
+  EXPECT_FALSE(shown(gauge_Caution_V, 17208));
+  cycles(1);
+  EXPECT_TRUE(shown(gauge_Caution_V, 17208)) << "DC BUS, on the batteries alone";
   host.values[323] = 0;
   cycles(1);
   EXPECT_FALSE(shown(gauge_WarningLights, 17228));

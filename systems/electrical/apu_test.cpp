@@ -95,15 +95,6 @@ TEST_P(ApuCycle, LosingDcPowerOrLeavingTheGroundStopsIt) {
 
 INSTANTIATE_TEST_SUITE_P(TimeSteps, ApuCycle, ::testing::Values(0.028, 0.056, 0.3));
 
-TEST(ApuStarter, TheStarterAddsATenthToTheLoad) {
-  ElectricalBed bed;
-  bed.givenMainBattery().runCycles(1);
-  bed.apu.powerSwitch(bed.now.nowS, bed.doors);
-  bed.apu.startSwitch(bed.now.nowS, bed.doors);
-  bed.runCycles(2);
-  EXPECT_NEAR(bed.state().loads.mainBattery, 0.8, 1e-12);
-}
-
 TEST(ApuSwitches, PowerStartGeneratorAndBleedActOnlyWhenTheyMay) {
   ElectricalBed bed;
   bed.givenMainBattery().runCycles(1);

@@ -40,14 +40,6 @@ TEST(ElectricalBatteries, EachBatteryAndBusTieCombinationFeedsItsBuses) {
   }
 }
 
-TEST(ElectricalBatteries, WithNoSourceThePanelGoesDark) {
-  ElectricalBed bed;
-  EXPECT_TRUE(bed.state().dcPowerAvailable) << "powered until the first update";
-  bed.runCycles(1);
-  EXPECT_FALSE(bed.state().dcPowerAvailable);
-  for (double v : bed.state().busVolts) EXPECT_EQ(v, 0.0);
-}
-
 TEST(ElectricalGenerators, AnEngineAtFortyPercentFeedsEveryBusAtFullVoltage) {
   ElectricalBed bed;
   bed.givenEngine(1, 40.0).givenDcGenerator(1).runCycles(1);

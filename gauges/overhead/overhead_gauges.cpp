@@ -59,7 +59,7 @@ struct Tables {
     std::array<abi::IconElement, kImages> out{};
     std::size_t i = 0;
     for (const ControlLayout& c : kControls) {
-      if (!onThis(c.section, S) || c.images == nullptr) continue;
+      if (!onThis(c.section, S) || !hasImages(c)) continue;
       const ControlBehaviour& b = kBehaviours[at(c.control)];
       const auto pair = family::switchPair(gaugeOf(S), *c.images, onGauge(c.section, c.rect.origin(), kWhole),
                                            b.day, b.night);

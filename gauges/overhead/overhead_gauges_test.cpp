@@ -17,6 +17,7 @@
 #include "frame/test_host.h"
 #include "gauges/kit/switch_family.h"
 #include "gauges/kit/testing/gauge_tester.h"
+#include "gauges/overhead/overhead_controls.h"
 #include "gauges/overhead/overhead_layout.h"
 
 namespace xaq::gauges {
@@ -98,6 +99,13 @@ TEST(OverheadTables, ThePanelCarriesEveryControlOnceWithItsTooltipAsWritten) {
     for (const auto& [text, n] : tooltipCounts(*piece)) pieces[text] += n;
   }
   EXPECT_EQ(pieces, kTooltips);
+}
+
+TEST(OverheadTables, EveryControlDrawnByTheFamilyHasItsImageCallbacksAndNoKnobOnThePanelHas) {
+  for (std::size_t i = 0; i < std::size(overhead::kControls); ++i) {
+    SCOPED_TRACE(overhead::kControls[i].tooltip);
+    EXPECT_EQ(overhead::kBehaviours[i].day != nullptr, overhead::hasImages(overhead::kControls[i]));
+  }
 }
 
 TEST(OverheadTables, AreasCarryTheCursorsAndRepeatFlagsOfTheirKind) {

@@ -57,6 +57,8 @@ inline constexpr std::uint32_t kViewForwardEvent = 65674;
 inline constexpr std::int32_t kPropTimerSlots[] = {2, 3, 4, 1, 0};  // position -> place, left to right
 
 inline constexpr SwitchImages kToggleArt{14100, 14102, SwitchLook::kToggle, 2, {24, 36}};
+// The continuous knobs have no switch images: the panel's own artwork draws them.
+inline constexpr SwitchImages kKnobOnPanel{0, 0, SwitchLook::kRotary, 0, {0, 0}};
 inline constexpr SwitchImages kRotary3Art{14110, 14113, SwitchLook::kRotary, 3, {40, 40}};
 inline constexpr SwitchImages kRotary4Art{14120, 14124, SwitchLook::kRotary, 4, {40, 40}};
 inline constexpr SwitchImages kPropTimerArt{14130, 14135, SwitchLook::kRotary, 5, {40, 40}, kPropTimerSlots};
@@ -114,7 +116,7 @@ struct ControlLayout {
   Rect rect;                      // in the section's pixels
   const char* tooltip;
   const char* caption;            // the legend under the control; '|' breaks the line
-  const SwitchImages* images;     // null: drawn on the panel (the continuous knobs)
+  const SwitchImages* images;     // kKnobOnPanel: drawn on the panel (the continuous knobs)
 };
 
 inline constexpr ControlLayout kControls[] = {
@@ -177,9 +179,9 @@ inline constexpr ControlLayout kControls[] = {
     {Ctl::kDcLoadMeter, kEngineStartApu, {254, 150, 36, 24}, "DC load meter switch", "APU|LOAD", &kPushArt},
 
     {Ctl::kCabinAltitudeMode, kAirConditioning, {16, 28, 40, 40}, "Cabin altitude mode selector", "CAB ALT|MODE", &kRotary3Art},
-    {Ctl::kCabinAltitudeControl, kAirConditioning, {76, 28, 40, 40}, "Cabin altitude control", "CAB ALT", nullptr},
-    {Ctl::kBarometricCorrection, kAirConditioning, {136, 28, 40, 40}, "Barometric correction control", "BARO", nullptr},
-    {Ctl::kCabinAltitudeManual, kAirConditioning, {196, 28, 40, 40}, "Cabin altitude manual control", "MAN|RATE", nullptr},
+    {Ctl::kCabinAltitudeControl, kAirConditioning, {76, 28, 40, 40}, "Cabin altitude control", "CAB ALT", &kKnobOnPanel},
+    {Ctl::kBarometricCorrection, kAirConditioning, {136, 28, 40, 40}, "Barometric correction control", "BARO", &kKnobOnPanel},
+    {Ctl::kCabinAltitudeManual, kAirConditioning, {196, 28, 40, 40}, "Cabin altitude manual control", "MAN|RATE", &kKnobOnPanel},
     {Ctl::kRecirculationFan, kAirConditioning, {264, 30, 24, 36}, "Recirculation fan", "RECIRC|FAN", &kToggleArt},
     {Ctl::kBleedAirControl1, kAirConditioning, {16, 120, 24, 36}, "Bleed air control", "BLEED 1", &kToggleArt},
     {Ctl::kBleedAirControl2, kAirConditioning, {56, 120, 24, 36}, "Bleed air control", "BLEED 2", &kToggleArt},
@@ -283,15 +285,21 @@ constexpr Rect onGauge(Section s, Rect r, bool wholePanel) {
 }
 
 // How many of a table's entries a gauge shows: all for the 2D panel, one section's for a piece.
-template <typename T, std::size_t N>
-constexpr std::size_t countOn(const T (&table)[N], int section, bool (*drawn)(const T&) = nullptr) {
+template <typename T, std::size_t N, typename Drawn>
+constexpr std::size_t countOn(const T (&table)[N], int section, Drawn drawn) {
   std::size_t n = 0;
   for (const T& t : table) {
-    if ((section < 0 || t.section == section) && (drawn == nullptr || drawn(t))) ++n;
+    if ((section < 0 || t.section == section) && drawn(t)) ++n;
   }
   return n;
 }
+template <typename T, std::size_t N>
+constexpr std::size_t countOn(const T (&table)[N], int section) {
+  return countOn(table, section, [](const T&) { return true; });
+}
 
-constexpr bool hasImages(const ControlLayout& c) { return c.images != nullptr; }
+// Told by the images' count, not by comparing addresses: a compiler that keeps null-pointer
+// checks cannot compare addresses at compile time, and the tables are sized from this.
+constexpr bool hasImages(const ControlLayout& c) { return c.images->count > 0; }
 
 }  // namespace xaq::gauges::overhead

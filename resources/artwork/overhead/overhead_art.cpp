@@ -113,7 +113,7 @@ void paintSection(cairo_t* cr, oh::Section s, oh::Point at, Lighting lighting) {
   for (const oh::ControlLayout& ctl : oh::kControls) {
     if (ctl.section != s) continue;
     const oh::Rect r = ctl.rect;
-    if (ctl.images == nullptr) drawKnob(cr, r, c);
+    if (!oh::hasImages(ctl)) drawKnob(cr, r, c);
     drawCaption(cr, r.x + r.width / 2.0, r.y + r.height + 7, ctl.caption, c.caption);
   }
   for (const oh::ReadoutLayout& ro : oh::kReadouts) {

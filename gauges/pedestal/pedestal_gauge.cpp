@@ -2,13 +2,17 @@
 // heads; `Pedestal_V_WXR`, the weather radar with the EFIS control panel's knobs). The levers
 // send the host its lever commands, the radio heads tune the radio panel, the EFIS controls
 // step the display-control panel, and the weather radar screen shows the picture while DC power
-// is available and the radar is on.
+// is available and the radar is on. The switches, knobs and buttons are the switch family's: day
+// and night images, and one group per control built by the family, as on the overhead.
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include "common/slew_limiter.h"
 #include "frame/gauge_registry.h"
 #include "gauges/kit/gauge_kit.h"
+#include "gauges/kit/switch_family.h"
 #include "gauges/pedestal/pedestal_callbacks.h"
 #include "gauges/pedestal/pedestal_layout.h"
 #include "systems/switches/pedestal_levers.h"
@@ -68,19 +72,12 @@ std::int32_t XAQ_HOSTCALL fuelOff(abi::PixPoint*, std::uint32_t) {
 
 // A control the host keeps: its event with value 1, and the click (levers and wheels are silent).
 template <std::uint32_t Event, int Sound>
-std::int32_t XAQ_HOSTCALL hostControl(abi::PixPoint*, std::uint32_t) {
-  frame::AircraftState* a = aircraft();
-  if (a == nullptr) return 0;
-  Effects fx = a->effects();
+void hostControl(frame::AircraftState&, Effects& fx) {
   fx.events.trigger(Event, 1);
   if (Sound >= 0) fx.sounds.play(Sound);
-  return 0;
 }
 
-std::int32_t XAQ_HOSTCALL radarPower(abi::PixPoint*, std::uint32_t) {
-  if (frame::AircraftState* a = aircraft()) a->weatherRadar.togglePower();
-  return 0;
-}
+void radarPower(frame::AircraftState& a, Effects&) { a.weatherRadar.togglePower(); }
 
 // ---- radio heads ----
 
@@ -131,12 +128,6 @@ double XAQ_HOSTCALL transferButton(abi::ElementHeader*) {
   return a != nullptr && pedestal::transferPressed(a->radios.state(), R) ? 1.0 : 0.0;
 }
 
-double XAQ_HOSTCALL nightBackground(abi::ElementHeader* element) {
-  frame::AircraftState* a = aircraft();
-  setHidden(element, a == nullptr || !a->panelLightsOn());
-  return 0.0;
-}
-
 // The handles move down their slots: full power (16383) at the top, full reverse at the bottom.
 double XAQ_HOSTCALL powerHandleY(abi::ElementHeader*) {
   if (aircraft() == nullptr) return 0.0;
@@ -165,22 +156,16 @@ double XAQ_HOSTCALL parkingBrakeSet(abi::ElementHeader*) {
   return a != nullptr && a->link.samples.parkingBrake > 0.0 ? 1.0 : 0.0;
 }
 
-double XAQ_HOSTCALL radarSwitch(abi::ElementHeader*) {
-  frame::AircraftState* a = aircraft();
-  return a != nullptr && a->weatherRadar.state().radarOn ? 1.0 : 0.0;
-}
+int radarSwitch(const frame::AircraftState& a) { return a.weatherRadar.state().radarOn ? 1 : 0; }
 
-double XAQ_HOSTCALL transmitSelect(abi::ElementHeader*) {
-  frame::AircraftState* a = aircraft();
-  return a != nullptr && a->link.samples.audioPanel[1] ? 1.0 : 0.0;
-}
+// The sideways lever: left (1) for COM 1, right (2) for COM 2.
+int transmitSelect(const frame::AircraftState& a) { return a.link.samples.audioPanel[1] ? 2 : 1; }
 
 // The push-switches show the host's audio panel: both receive switches its one receive-both flag.
 template <int K>
-double XAQ_HOSTCALL audioSwitch(abi::ElementHeader*) {
+int audioSwitch(const frame::AircraftState& a) {
   constexpr int kAudioFlag[pd::kAudioSwitches] = {2, 2, 3, 4, 5, 6, 7};
-  frame::AircraftState* a = aircraft();
-  return a != nullptr && a->link.samples.audioPanel[kAudioFlag[K]] ? 1.0 : 0.0;
+  return a.link.samples.audioPanel[kAudioFlag[K]] ? 1 : 0;
 }
 
 template <int Level>
@@ -202,9 +187,8 @@ double XAQ_HOSTCALL weatherTurn(abi::ElementHeader*) {
 }
 
 template <int K>
-double XAQ_HOSTCALL wxrKnob(abi::ElementHeader*) {
-  frame::AircraftState* a = aircraft();
-  return a != nullptr ? pedestal::efisKnobPosition(a->efisControls.settings(), K) : 0.0;
+int wxrKnob(const frame::AircraftState& a) {
+  return pedestal::efisKnobPosition(a.efisControls.settings(), K);
 }
 
 std::int32_t XAQ_HOSTCALL pedestalCallback(abi::GaugeHeader*, std::int32_t service, std::uint32_t) {
@@ -220,6 +204,55 @@ std::int32_t XAQ_HOSTCALL pedestalCallback(abi::GaugeHeader*, std::int32_t servi
 
 constexpr abi::PixPoint at(Rect r) { return pix(r.at()); }
 constexpr abi::PixPoint inside(Rect r, layout::Size s) { return {r.x + (r.w - s.width) / 2, r.y + (r.h - s.height) / 2}; }
+
+// A switch's day and night images in its rectangle (a knob centred in it).
+template <family::Reader Read>
+constexpr std::array<abi::IconElement, 2> switchImages(abi::GaugeHeader* g, const layout::SwitchImages& art, Rect r) {
+  const abi::PixPoint p = inside(r, art.size);
+  return family::switchPair(g, art, {p.x, p.y}, &family::dayImage<Read>, &family::nightImage<Read>);
+}
+
+// Several switches' image pairs as one run of elements.
+template <std::size_t N>
+constexpr std::array<abi::IconElement, 2 * N> flatten(const std::array<abi::IconElement, 2> (&pairs)[N]) {
+  std::array<abi::IconElement, 2 * N> out{};
+  for (std::size_t i = 0; i < N; ++i) {
+    out[2 * i] = pairs[i][0];
+    out[2 * i + 1] = pairs[i][1];
+  }
+  return out;
+}
+
+// The headers of every other one of a run of switch images: the day images (from 0) or the
+// night images (from 1). The night images go after everything else, so the elements the panel
+// had before its night images keep their places in its list.
+template <std::size_t From, std::size_t N>
+constexpr std::array<abi::ElementHeader*, N / 2> everyOther(std::array<abi::IconElement, N>& images) {
+  std::array<abi::ElementHeader*, N / 2> out{};
+  for (std::size_t i = 0; i < N / 2; ++i) out[i] = &images[2 * i + From].header;
+  return out;
+}
+template <std::size_t N>
+constexpr auto dayHeaders(std::array<abi::IconElement, N>& images) {
+  return everyOther<0>(images);
+}
+template <std::size_t N>
+constexpr auto nightHeaders(std::array<abi::IconElement, N>& images) {
+  return everyOther<1>(images);
+}
+
+// One null-terminated child list from runs of headers, in drawing order.
+template <std::size_t... N>
+constexpr auto childList(const std::array<abi::ElementHeader*, N>&... runs) {
+  std::array<abi::ElementHeader*, (N + ... + 1)> list{};
+  std::size_t i = 0;
+  auto add = [&](const auto& run) {
+    for (abi::ElementHeader* e : run) list[i++] = e;
+  };
+  (add(runs), ...);
+  list[i] = nullptr;
+  return list;
+}
 
 constexpr TextStyle kDigits{pd::kDigitColour, pd::kDigitBackground, "Quartz", 400,
                             abi::kTextCenter | abi::kTextVerticalCenter | abi::kTextSingleLine};
@@ -256,7 +289,7 @@ constexpr RadioFace radioFace(abi::GaugeHeader* g, const pd::RadioHeadLayout& c1
       &face.com2Transfer.header, &face.adfTransfer.header
 
 // Pedestal.
-constinit abi::IconElement night = icon(&gauge_Pedestal, pd::kNightBackgroundId, {0, 0}, 1, 0, &nightBackground,
+constinit abi::IconElement night = icon(&gauge_Pedestal, pd::kNightBackgroundId, {0, 0}, 1, 0, &family::litOverlay,
                                         nullptr, abi::kImageHidden);
 template <int K>
 constexpr abi::SpriteElement weatherPicture() {
@@ -268,8 +301,8 @@ constexpr abi::SpriteElement weatherPicture() {
 constinit abi::SpriteElement weather[pd::kWeatherLevels] = {weatherPicture<0>(), weatherPicture<1>(), weatherPicture<2>(),
                                                             weatherPicture<3>(), weatherPicture<4>(), weatherPicture<5>(),
                                                             weatherPicture<6>()};
-constinit abi::IconElement radarSwitchIcon =
-    icon(&gauge_Pedestal, pd::kRadarSwitchId, at(pd::kRadarSwitch), 2, 0, &radarSwitch);
+constinit std::array<abi::IconElement, 2> radarSwitchImages =
+    switchImages<&radarSwitch>(&gauge_Pedestal, pd::kRadarSwitchArt, pd::kRadarSwitch);
 constinit abi::SliderElement powerHandles[2] = {
     slider(&gauge_Pedestal, pd::kPowerHandleId, pd::handleTop(pd::kPowerLeft, pd::kPowerHandleSize), 0, nullptr, 1.0,
            &powerHandleY),
@@ -289,46 +322,41 @@ constinit abi::SliderElement trimPointer = slider(&gauge_Pedestal, pd::kTrimPoin
                                                   0, nullptr, 1.0, &trimPointerY);
 constinit abi::IconElement parkingBrake =
     icon(&gauge_Pedestal, pd::kParkingBrakeId, at(pd::kParkingBrake), 2, 0, &parkingBrakeSet);
-constinit abi::IconElement transmitSelectIcon =
-    icon(&gauge_Pedestal, pd::kTransmitSelectId, at(pd::kTransmitSelect), 2, 0, &transmitSelect);
-constinit abi::IconElement audio[pd::kAudioSwitches] = {
-    icon(&gauge_Pedestal, pd::kToggleId, at(pd::audioSwitch(0)), 2, 0, &audioSwitch<0>),
-    icon(&gauge_Pedestal, pd::kToggleId, at(pd::audioSwitch(1)), 2, 0, &audioSwitch<1>),
-    icon(&gauge_Pedestal, pd::kToggleId, at(pd::audioSwitch(2)), 2, 0, &audioSwitch<2>),
-    icon(&gauge_Pedestal, pd::kToggleId, at(pd::audioSwitch(3)), 2, 0, &audioSwitch<3>),
-    icon(&gauge_Pedestal, pd::kToggleId, at(pd::audioSwitch(4)), 2, 0, &audioSwitch<4>),
-    icon(&gauge_Pedestal, pd::kToggleId, at(pd::audioSwitch(5)), 2, 0, &audioSwitch<5>),
-    icon(&gauge_Pedestal, pd::kToggleId, at(pd::audioSwitch(6)), 2, 0, &audioSwitch<6>)};
-constinit abi::IconElement efisKnobs[5] = {
-    icon(&gauge_Pedestal, pd::kKnobId, pix(pd::knobAt(pd::kMapRangeKnob)), pd::kKnobPositions, 0, &wxrKnob<0>),
-    icon(&gauge_Pedestal, pd::kKnobId, pix(pd::knobAt(pd::kBearing1Knob)), pd::kKnobPositions, 0, &wxrKnob<3>),
-    icon(&gauge_Pedestal, pd::kKnobId, pix(pd::knobAt(pd::kBearing2Knob)), pd::kKnobPositions, 0, &wxrKnob<4>),
-    icon(&gauge_Pedestal, pd::kKnobId, pix(pd::knobAt(pd::kDhAdiDimKnob)), pd::kKnobPositions, 0, &wxrKnob<5>),
-    icon(&gauge_Pedestal, pd::kKnobId, pix(pd::knobAt(pd::kHsiDimKnob)), pd::kKnobPositions, 0, &wxrKnob<6>)};
+constinit std::array<abi::IconElement, 2> transmitSelectImages =
+    switchImages<&transmitSelect>(&gauge_Pedestal, pd::kTransmitSelectArt, pd::kTransmitSelect);
+template <int... K>
+constexpr auto audioSwitchImages(std::integer_sequence<int, K...>) {
+  return flatten({switchImages<&audioSwitch<K>>(&gauge_Pedestal, pd::kAudioSwitchArt, pd::audioSwitch(K))...});
+}
+constinit std::array<abi::IconElement, 2 * pd::kAudioSwitches> audioImages =
+    audioSwitchImages(std::make_integer_sequence<int, pd::kAudioSwitches>{});
+// The EFIS control panel's knobs: map range, the bearing sources and the two dimmers.
+constinit std::array<abi::IconElement, 10> efisKnobImages =
+    flatten({switchImages<&wxrKnob<0>>(&gauge_Pedestal, pd::kKnobArt, pd::kMapRangeKnob),
+             switchImages<&wxrKnob<3>>(&gauge_Pedestal, pd::kKnobArt, pd::kBearing1Knob),
+             switchImages<&wxrKnob<4>>(&gauge_Pedestal, pd::kKnobArt, pd::kBearing2Knob),
+             switchImages<&wxrKnob<5>>(&gauge_Pedestal, pd::kKnobArt, pd::kDhAdiDimKnob),
+             switchImages<&wxrKnob<6>>(&gauge_Pedestal, pd::kKnobArt, pd::kHsiDimKnob)});
 constinit RadioFace pedestalRadios =
     radioFace(&gauge_Pedestal, pd::kCom1Head, pd::kCom2Head, pd::kAdf1Head, pd::kTransponderHead);
 
-abi::ElementHeader* const pedestalFace[] = {
-    &night.header,
-    &weather[0].header, &weather[1].header, &weather[2].header, &weather[3].header,
-    &weather[4].header, &weather[5].header, &weather[6].header,
-    &radarSwitchIcon.header,
-    &powerHandles[0].header, &powerHandles[1].header,
-    &conditionHandles[0].header, &conditionHandles[1].header,
-    &flapHandle.header, &trimPointer.header, &parkingBrake.header,
-    &transmitSelectIcon.header,
-    &audio[0].header, &audio[1].header, &audio[2].header, &audio[3].header,
-    &audio[4].header, &audio[5].header, &audio[6].header,
-    &efisKnobs[0].header, &efisKnobs[1].header, &efisKnobs[2].header, &efisKnobs[3].header, &efisKnobs[4].header,
-    XAQ_RADIO_FACE_LIST(pedestalRadios),
-    nullptr};
+constinit auto pedestalFace = childList(
+    std::array<abi::ElementHeader*, 8>{&night.header, &weather[0].header, &weather[1].header, &weather[2].header,
+                                       &weather[3].header, &weather[4].header, &weather[5].header, &weather[6].header},
+    dayHeaders(radarSwitchImages),
+    std::array<abi::ElementHeader*, 7>{&powerHandles[0].header, &powerHandles[1].header, &conditionHandles[0].header,
+                                       &conditionHandles[1].header, &flapHandle.header, &trimPointer.header,
+                                       &parkingBrake.header},
+    dayHeaders(transmitSelectImages), dayHeaders(audioImages), dayHeaders(efisKnobImages),
+    std::array<abi::ElementHeader*, 10>{XAQ_RADIO_FACE_LIST(pedestalRadios)}, nightHeaders(radarSwitchImages),
+    nightHeaders(transmitSelectImages), nightHeaders(audioImages), nightHeaders(efisKnobImages));
 constinit abi::StaticImageElement pedestalBackground =
-    staticImage(&gauge_Pedestal, pd::kBackgroundId, {0, 0}, pedestalFace);
+    staticImage(&gauge_Pedestal, pd::kBackgroundId, {0, 0}, pedestalFace.data());
 abi::ElementHeader* const pedestalElements[] = {&pedestalBackground.header, nullptr};
 
 // Pedestal_V_RADIO.
 constinit abi::IconElement radioNight = icon(&gauge_Pedestal_V_RADIO, pd::kRadioNightBackgroundId, {0, 0}, 1, 0,
-                                             &nightBackground, nullptr, abi::kImageHidden);
+                                             &family::litOverlay, nullptr, abi::kImageHidden);
 constinit RadioFace vcRadios =
     radioFace(&gauge_Pedestal_V_RADIO, pd::kVcCom1Head, pd::kVcCom2Head, pd::kVcAdf1Head, pd::kVcTransponderHead);
 abi::ElementHeader* const radioFaceList[] = {&radioNight.header, XAQ_RADIO_FACE_LIST(vcRadios), nullptr};
@@ -338,20 +366,18 @@ abi::ElementHeader* const radioElements[] = {&radioBackground.header, nullptr};
 
 // Pedestal_V_WXR.
 constinit abi::IconElement wxrNight = icon(&gauge_Pedestal_V_WXR, pd::kWxrNightBackgroundId, {0, 0}, 1, 0,
-                                           &nightBackground, nullptr, abi::kImageHidden);
-template <int K>
-constexpr abi::IconElement wxrKnobIcon() {
-  return icon(&gauge_Pedestal_V_WXR, pd::kKnobId, inside(pd::wxrKnob(K), pd::kKnobSize), pd::kKnobPositions, 0,
-              &wxrKnob<K>);
+                                           &family::litOverlay, nullptr, abi::kImageHidden);
+// Map range, FULL / ARC, GSPD / TTG, bearing 1, bearing 2, ADI dim, HSI dim: the panel's knobs.
+template <int... K>
+constexpr auto wxrKnobPairs(std::integer_sequence<int, K...>) {
+  return flatten({switchImages<&wxrKnob<K>>(&gauge_Pedestal_V_WXR, pd::kKnobArt, pd::wxrKnob(K))...});
 }
-constinit abi::IconElement wxrKnobs[pd::kWxrKnobs] = {wxrKnobIcon<0>(), wxrKnobIcon<1>(), wxrKnobIcon<2>(),
-                                                      wxrKnobIcon<3>(), wxrKnobIcon<4>(), wxrKnobIcon<5>(),
-                                                      wxrKnobIcon<6>()};
-abi::ElementHeader* const wxrFace[] = {&wxrNight.header,     &wxrKnobs[0].header, &wxrKnobs[1].header,
-                                       &wxrKnobs[2].header,  &wxrKnobs[3].header, &wxrKnobs[4].header,
-                                       &wxrKnobs[5].header,  &wxrKnobs[6].header, nullptr};
+constinit std::array<abi::IconElement, 2 * pd::kWxrKnobs> wxrKnobImages =
+    wxrKnobPairs(std::make_integer_sequence<int, pd::kWxrKnobs>{});
+constinit auto wxrFace =
+    childList(std::array<abi::ElementHeader*, 1>{&wxrNight.header}, dayHeaders(wxrKnobImages), nightHeaders(wxrKnobImages));
 constinit abi::StaticImageElement wxrBackground =
-    staticImage(&gauge_Pedestal_V_WXR, pd::kWxrBackgroundId, {0, 0}, wxrFace);
+    staticImage(&gauge_Pedestal_V_WXR, pd::kWxrBackgroundId, {0, 0}, wxrFace.data());
 abi::ElementHeader* const wxrElements[] = {&wxrBackground.header, nullptr};
 
 // ---- mouse tables ----
@@ -360,13 +386,7 @@ constexpr abi::MouseRecord group(Rect r) { return mouseGroup(r.x, r.y, r.w, r.h)
 constexpr abi::MouseRecord area(Rect r, abi::MouseCursor c, std::uint32_t flags, abi::MouseCallback cb) {
   return mouseArea(r.x, r.y, r.w, r.h, c, flags, cb);
 }
-constexpr abi::MouseRecord eventArea(Rect r, std::uint32_t event) {
-  return mouseEventArea(r.x, r.y, r.w, r.h, abi::kCursorHand, kLeft, event);
-}
 
-// One control: its group, tooltip and one area.
-#define XAQ_CONTROL(rect, tip, cursor, flags, cb) \
-  group(rect), mouseTooltip(tip), area(rect, cursor, flags, cb), mouseEndGroup()
 // A stepper: the left half steps down, the right half up.
 #define XAQ_STEPPER(rect, tip, flags, down, up)                                                  \
   group(rect), mouseTooltip(tip), area((rect).leftHalf(), abi::kCursorDown, flags, down),       \
@@ -386,84 +406,103 @@ constexpr abi::MouseRecord eventArea(Rect r, std::uint32_t event) {
   XAQ_RADIO_HEAD(c1, "COM 1 radio", Radio::kCom1), XAQ_RADIO_HEAD(c2, "COM 2 radio", Radio::kCom2), \
       XAQ_RADIO_HEAD(adf, "ADF 1 radio", Radio::kAdf1), XAQ_TRANSPONDER_HEAD(x)
 
+using family::Areas;
+using family::operate;
 using pedestal::EfisControl;
 using systems::ConditionLevers;
 
-abi::MouseRecord pedestalMouse[] = {
-    mouseGroup(),
+constexpr layout::Rect r(Rect rect) { return pd::familyRect(rect); }
+template <std::uint32_t Event>
+constexpr family::Control audioControl(int k, const char* tooltip) {
+  return {r(pd::audioSwitch(k)), tooltip, Areas::kOne, &operate<&hostControl<Event, kSwitchSound>>};
+}
+
+// Everything on the pedestal but the radio heads, whose knobs sit inside the heads' own groups.
+constexpr family::Control kPedestalControls[] = {
     // The host's own areas first: they sit on the edges, clear of every control.
-    eventArea(pd::kFmsWindowArea, 65911),
-    eventArea(pd::kPanelStrips[0], 65909),
-    eventArea(pd::kPanelStrips[1], 65909),
-    eventArea(pd::kPanelStrips[2], 65909),
+    family::hostEventStrip(r(pd::kFmsWindowArea), 65911),
+    family::hostEventStrip(r(pd::kPanelStrips[0]), 65909),
+    family::hostEventStrip(r(pd::kPanelStrips[1]), 65909),
+    family::hostEventStrip(r(pd::kPanelStrips[2]), 65909),
     // Throttle quadrant.
-    XAQ_CONTROL(pd::kPowerLeft, "Power lever", abi::kCursorHand, kLever, &powerLever<0>),
-    XAQ_CONTROL(pd::kPowerBoth, "Power lever", abi::kCursorHand, kLever, &powerLever<0>),
-    XAQ_CONTROL(pd::kPowerRight, "Power lever", abi::kCursorHand, kLever, &powerLever<0>),
-    XAQ_CONTROL(pd::kConditionLeft, "Condition lever", abi::kCursorHand, kLever, &conditionLever<ConditionLevers::kLeft>),
-    XAQ_CONTROL(pd::kConditionBoth, "Condition lever", abi::kCursorHand, kLever, &conditionLever<ConditionLevers::kBoth>),
-    XAQ_CONTROL(pd::kConditionRight, "Condition lever", abi::kCursorHand, kLever, &conditionLever<ConditionLevers::kRight>),
-    XAQ_CONTROL(pd::kFuelOffLeft, "Fuel off", abi::kCursorHand, kLever, &fuelOff<ConditionLevers::kLeft>),
-    XAQ_CONTROL(pd::kFuelOffRight, "Fuel off", abi::kCursorHand, kLever, &fuelOff<ConditionLevers::kRight>),
-    group(pd::kFlapSelector), mouseTooltip("Flap selector lever"),
-    area(pd::kFlapSelector.upperHalf(), abi::kCursorUp, kLeft, &hostControl<65759, kSwitchSound>),
-    area(pd::kFlapSelector.lowerHalf(), abi::kCursorDown, kLeft, &hostControl<65758, kSwitchSound>),
-    mouseEndGroup(),
-    group(pd::kTrimWheel), mouseTooltip("Trim wheel"),
-    area(pd::kTrimWheel.upperHalf(), abi::kCursorUp, kLeft | kRepeat, &hostControl<65607, -1>),
-    area(pd::kTrimWheel.lowerHalf(), abi::kCursorDown, kLeft | kRepeat, &hostControl<65615, -1>),
-    mouseEndGroup(),
-    XAQ_CONTROL(pd::kParkingBrake, "Parking brake", abi::kCursorHand, kLeft, (&hostControl<65752, kSwitchSound>)),
+    {r(pd::kPowerLeft), "Power lever", Areas::kOne, &powerLever<0>, nullptr, kLever},
+    {r(pd::kPowerBoth), "Power lever", Areas::kOne, &powerLever<0>, nullptr, kLever},
+    {r(pd::kPowerRight), "Power lever", Areas::kOne, &powerLever<0>, nullptr, kLever},
+    {r(pd::kConditionLeft), "Condition lever", Areas::kOne, &conditionLever<ConditionLevers::kLeft>, nullptr, kLever},
+    {r(pd::kConditionBoth), "Condition lever", Areas::kOne, &conditionLever<ConditionLevers::kBoth>, nullptr, kLever},
+    {r(pd::kConditionRight), "Condition lever", Areas::kOne, &conditionLever<ConditionLevers::kRight>, nullptr, kLever},
+    {r(pd::kFuelOffLeft), "Fuel off", Areas::kOne, &fuelOff<ConditionLevers::kLeft>, nullptr, kLever},
+    {r(pd::kFuelOffRight), "Fuel off", Areas::kOne, &fuelOff<ConditionLevers::kRight>, nullptr, kLever},
+    {r(pd::kFlapSelector), "Flap selector lever", Areas::kLowerUpper, &operate<&hostControl<65758, kSwitchSound>>,
+     &operate<&hostControl<65759, kSwitchSound>>},
+    {r(pd::kTrimWheel), "Trim wheel", Areas::kLowerUpper, &operate<&hostControl<65615, -1>>,
+     &operate<&hostControl<65607, -1>>, family::kRepeat},
+    {r(pd::kParkingBrake), "Parking brake", Areas::kOne, &operate<&hostControl<65752, kSwitchSound>>},
     // Weather radar and the EFIS control panel.
-    XAQ_CONTROL(pd::kRadarSwitch, "Weather radar on/off", abi::kCursorHand, kLeft, &radarPower),
-    XAQ_STEPPER(pd::kMapRangeKnob, "Map range", kLeft, (&efisControl<EfisControl::kMapRange, -1>),
-                (&efisControl<EfisControl::kMapRange, +1>)),
-    group(pd::kFullArcButtons), mouseTooltip("FULL / ARC"),
-    area(pd::kFullArcButtons.leftHalf(), abi::kCursorHand, kLeft, (&efisControl<EfisControl::kArc, 0>)),
-    area(pd::kFullArcButtons.rightHalf(), abi::kCursorHand, kLeft, (&efisControl<EfisControl::kMap, 0>)),
-    mouseEndGroup(),
-    XAQ_CONTROL(pd::kGspdTtgButton, "GSPD / TTG", abi::kCursorHand, kLeft, (&efisControl<EfisControl::kTimeToGo, 0>)),
-    XAQ_STEPPER(pd::kBearing1Knob, "Bearing pointer 1 source selector", kLeft,
-                (&efisControl<EfisControl::kBearing1, -1>), (&efisControl<EfisControl::kBearing1, +1>)),
-    XAQ_STEPPER(pd::kBearing2Knob, "Bearing pointer 2 source selector", kLeft,
-                (&efisControl<EfisControl::kBearing2, -1>), (&efisControl<EfisControl::kBearing2, +1>)),
-    XAQ_STEPPER(pd::kDhAdiDimKnob, "LMB: Set DH.  RMB: ADI dim control", kLeftOrRight | kRepeat,
-                (&efisControl<EfisControl::kDhOrAdiDim, -1>), (&efisControl<EfisControl::kDhOrAdiDim, +1>)),
-    XAQ_STEPPER(pd::kHsiDimKnob, "HSI dim control", kLeft | kRepeat, (&efisControl<EfisControl::kHsiDim, -1>),
-                (&efisControl<EfisControl::kHsiDim, +1>)),
+    {r(pd::kRadarSwitch), "Weather radar on/off", Areas::kOne, &operate<&radarPower>},
+    {r(pd::kMapRangeKnob), "Map range", Areas::kLeftRight, &efisControl<EfisControl::kMapRange, -1>,
+     &efisControl<EfisControl::kMapRange, +1>},
+    {r(pd::kFullArcButtons), "FULL / ARC", Areas::kLeftRight, &efisControl<EfisControl::kArc, 0>,
+     &efisControl<EfisControl::kMap, 0>},
+    {r(pd::kGspdTtgButton), "GSPD / TTG", Areas::kOne, &efisControl<EfisControl::kTimeToGo, 0>},
+    {r(pd::kBearing1Knob), "Bearing pointer 1 source selector", Areas::kLeftRight,
+     &efisControl<EfisControl::kBearing1, -1>, &efisControl<EfisControl::kBearing1, +1>},
+    {r(pd::kBearing2Knob), "Bearing pointer 2 source selector", Areas::kLeftRight,
+     &efisControl<EfisControl::kBearing2, -1>, &efisControl<EfisControl::kBearing2, +1>},
+    {r(pd::kDhAdiDimKnob), "LMB: Set DH.  RMB: ADI dim control", Areas::kLeftRight,
+     &efisControl<EfisControl::kDhOrAdiDim, -1>, &efisControl<EfisControl::kDhOrAdiDim, +1>, kLeftOrRight | kRepeat},
+    {r(pd::kHsiDimKnob), "HSI dim control", Areas::kLeftRight, &efisControl<EfisControl::kHsiDim, -1>,
+     &efisControl<EfisControl::kHsiDim, +1>, family::kRepeat},
     // Audio panel.
-    group(pd::kTransmitSelect), mouseTooltip("COM 1 / COM 2 transmit select"),
-    area(pd::kTransmitSelect.leftHalf(), abi::kCursorHand, kLeft, (&hostControl<66463, kSwitchSound>)),
-    area(pd::kTransmitSelect.rightHalf(), abi::kCursorHand, kLeft, (&hostControl<66464, kSwitchSound>)),
-    mouseEndGroup(),
-    XAQ_CONTROL(pd::audioSwitch(0), "COM 1 receive switch", abi::kCursorHand, kLeft, (&hostControl<66465, kSwitchSound>)),
-    XAQ_CONTROL(pd::audioSwitch(1), "COM 2 receive switch", abi::kCursorHand, kLeft, (&hostControl<66465, kSwitchSound>)),
-    XAQ_CONTROL(pd::audioSwitch(2), "VOR 1 sound receive switch", abi::kCursorHand, kLeft, (&hostControl<65842, kSwitchSound>)),
-    XAQ_CONTROL(pd::audioSwitch(3), "VOR 2 sound receive switch", abi::kCursorHand, kLeft, (&hostControl<65843, kSwitchSound>)),
-    XAQ_CONTROL(pd::audioSwitch(4), "DME 1 sound receive switch", abi::kCursorHand, kLeft, (&hostControl<65844, kSwitchSound>)),
-    XAQ_CONTROL(pd::audioSwitch(5), "ADF 1 sound receive switch", abi::kCursorHand, kLeft, (&hostControl<65846, kSwitchSound>)),
-    XAQ_CONTROL(pd::audioSwitch(6), "Marker beacon sound receive switch", abi::kCursorHand, kLeft,
-                (&hostControl<66477, kSwitchSound>)),
-    // Radio heads.
-    XAQ_RADIO_HEADS(pd::kCom1Head, pd::kCom2Head, pd::kAdf1Head, pd::kTransponderHead),
-    mouseEndGroup(),
-    mouseEnd(),
+    {r(pd::kTransmitSelect), "COM 1 / COM 2 transmit select", Areas::kLeftRight,
+     &operate<&hostControl<66463, kSwitchSound>>, &operate<&hostControl<66464, kSwitchSound>>},
+    audioControl<66465>(0, "COM 1 receive switch"),
+    audioControl<66465>(1, "COM 2 receive switch"),
+    audioControl<65842>(2, "VOR 1 sound receive switch"),
+    audioControl<65843>(3, "VOR 2 sound receive switch"),
+    audioControl<65844>(4, "DME 1 sound receive switch"),
+    audioControl<65846>(5, "ADF 1 sound receive switch"),
+    audioControl<66477>(6, "Marker beacon sound receive switch"),
 };
 
-abi::MouseRecord radioMouse[] = {
-    mouseGroup(),
-    XAQ_RADIO_HEADS(pd::kVcCom1Head, pd::kVcCom2Head, pd::kVcAdf1Head, pd::kVcTransponderHead),
-    mouseEndGroup(),
-    mouseEnd(),
-};
+// A table of the given records inside its outer group, closed by the group's end and the end record.
+template <std::size_t N>
+using Records = std::array<abi::MouseRecord, N>;
+template <std::size_t N>
+constexpr Records<N + 3> wholeTable(const Records<N>& records) {
+  Records<N + 3> t{};
+  t[0] = mouseGroup();
+  for (std::size_t i = 0; i < N; ++i) t[i + 1] = records[i];
+  t[N + 1] = mouseEndGroup();
+  t[N + 2] = mouseEnd();
+  return t;
+}
+// The family's table of the controls with the given records added at its end.
+template <std::size_t M, std::size_t N>
+constexpr Records<M + N> withRecords(const Records<M>& family, const Records<N>& records) {
+  Records<M + N> t{};
+  for (std::size_t i = 0; i + 2 < M; ++i) t[i] = family[i];
+  for (std::size_t i = 0; i < N; ++i) t[M - 2 + i] = records[i];
+  t[M + N - 2] = mouseEndGroup();
+  t[M + N - 1] = mouseEnd();
+  return t;
+}
 
-abi::MouseRecord wxrMouse[] = {mouseGroup(), mouseEndGroup(), mouseEnd()};
+constexpr auto kPedestalHeads =
+    std::to_array<abi::MouseRecord>({XAQ_RADIO_HEADS(pd::kCom1Head, pd::kCom2Head, pd::kAdf1Head, pd::kTransponderHead)});
+constexpr auto kVcHeads = std::to_array<abi::MouseRecord>(
+    {XAQ_RADIO_HEADS(pd::kVcCom1Head, pd::kVcCom2Head, pd::kVcAdf1Head, pd::kVcTransponderHead)});
+
+constinit auto pedestalMouse =
+    withRecords(family::mouseTable<family::mouseRecordCount(kPedestalControls)>(kPedestalControls), kPedestalHeads);
+constinit auto radioMouse = wholeTable(kVcHeads);
+constinit auto wxrMouse = wholeTable(Records<0>{});
 
 }  // namespace
 
-abi::GaugeHeader gauge_Pedestal = gaugeHeader("Pedestal", pedestalElements, pedestalMouse, &pedestalCallback);
+abi::GaugeHeader gauge_Pedestal = gaugeHeader("Pedestal", pedestalElements, pedestalMouse.data(), &pedestalCallback);
 abi::GaugeHeader gauge_Pedestal_V_RADIO =
-    gaugeHeader("Pedestal_V_RADIO", radioElements, radioMouse, &quietGaugeCallback);
-abi::GaugeHeader gauge_Pedestal_V_WXR = gaugeHeader("Pedestal_V_WXR", wxrElements, wxrMouse, &quietGaugeCallback);
+    gaugeHeader("Pedestal_V_RADIO", radioElements, radioMouse.data(), &quietGaugeCallback);
+abi::GaugeHeader gauge_Pedestal_V_WXR = gaugeHeader("Pedestal_V_WXR", wxrElements, wxrMouse.data(), &quietGaugeCallback);
 
 }  // namespace xaq::gauges

@@ -13,6 +13,7 @@
 #include "frame/gauge_registry.h"
 #include "frame/module_lifecycle.h"
 #include "frame/test_host.h"
+#include "gauges/kit/switch_layout.h"
 #include "gauges/kit/testing/gauge_tester.h"
 #include "gauges/pedestal/pedestal_callbacks.h"
 #include "gauges/pedestal/pedestal_layout.h"
@@ -232,6 +233,49 @@ struct EfisSpy final : displays::EfisControls {
   displays::EfisSettings held;
   std::string calls;
 };
+
+// Every switch and knob is a day image with its night twin at the same place; the panel lights
+// choose which one shows, and both show the same position.
+TEST_F(PedestalGauge, SwitchImagesComeInDayAndNightPairsThatFollowThePanelLights) {
+  const auto pairsOf = [](abi::GaugeHeader& g) {
+    std::vector<abi::ElementHeader*> children;
+    for (abi::ElementHeader* const* e = g.elements[0]->children; *e != nullptr; ++e) children.push_back(*e);
+    std::vector<std::pair<abi::ElementHeader*, abi::ElementHeader*>> pairs;
+    for (abi::ElementHeader* day : children) {
+      for (const layout::SwitchImages* art :
+           {&pd::kRadarSwitchArt, &pd::kAudioSwitchArt, &pd::kTransmitSelectArt, &pd::kKnobArt}) {
+        if (day->resourceId != art->dayId) continue;
+        const auto night = std::find_if(children.begin(), children.end(), [&](abi::ElementHeader* n) {
+          return n->resourceId == art->nightId && n->position.x == day->position.x && n->position.y == day->position.y;
+        });
+        EXPECT_NE(night, children.end()) << day->resourceId;
+        if (night != children.end()) pairs.emplace_back(day, *night);
+      }
+    }
+    return pairs;
+  };
+  const auto pairs = pairsOf(gauge_Pedestal);
+  ASSERT_EQ(pairs.size(), 1u + 1u + 7u + 5u) << "radar, transmit select, audio switches, EFIS knobs";
+  EXPECT_EQ(pairsOf(gauge_Pedestal_V_WXR).size(), 7u);
+
+  frame::AircraftState& a = *frame::aircraft();
+  a.link.samples.audioPanel[1] = true;  // COM 2 transmits
+  a.link.samples.audioPanel[5] = true;  // DME 1 heard
+  for (bool night : {false, true}) {
+    a.link.samples.panelLights = night;
+    std::vector<int> shown;
+    for (auto [day, nightImage] : pairs) {
+      const double d = testing::applyFirstValue(day, host.values);
+      EXPECT_EQ(testing::applyFirstValue(nightImage, host.values), d);
+      EXPECT_EQ((day->imageFlags & abi::kImageHidden) != 0, night);
+      EXPECT_EQ((nightImage->imageFlags & abi::kImageHidden) != 0, !night);
+      shown.push_back(static_cast<int>(d));
+    }
+    // Radar on, transmit on COM 2 (right), the audio switches, then the knobs.
+    EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 9), (std::vector<int>{1, 2, 0, 0, 0, 0, 1, 0, 0}))
+        << "night " << night;
+  }
+}
 
 TEST(PedestalEfisControls, EachControlCallsItsOperationWithTheClickItMakes) {
   EfisSpy spy;

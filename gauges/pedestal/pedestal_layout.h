@@ -7,6 +7,7 @@
 // pixels; the artwork draws each control inside its own rectangle.
 
 #include "gauges/kit/layout.h"
+#include "gauges/kit/switch_layout.h"
 
 namespace xaq::gauges::pedestal {
 
@@ -26,16 +27,19 @@ struct Rect {
 // ---- bitmaps (16000 ... 16999) ----
 inline constexpr std::uint32_t kBackgroundId = 16000;
 inline constexpr std::uint32_t kNightBackgroundId = 16001;
-inline constexpr std::uint32_t kRadarSwitchId = 16010;      // + 1: on
+inline constexpr std::uint32_t kRadarSwitchId = 16010;      // + 1: on; night 16012, 16013
 inline constexpr std::uint32_t kPowerHandleId = 16020;
 inline constexpr std::uint32_t kConditionHandleId = 16021;
 inline constexpr std::uint32_t kFlapHandleId = 16022;
 inline constexpr std::uint32_t kParkingBrakeId = 16023;     // + 1: set
 inline constexpr std::uint32_t kTrimPointerId = 16025;
 inline constexpr std::uint32_t kToggleId = 16030;           // + 1: on (audio panel push-switches)
-inline constexpr std::uint32_t kTransmitSelectId = 16032;   // + 1: COM 2
+inline constexpr std::uint32_t kTransmitSelectId = 16032;   // + 1: COM 1, + 2: COM 2
 inline constexpr std::uint32_t kKnobId = 16040;             // + 0 ... 7: pointer positions
 inline constexpr int kKnobPositions = 8;
+inline constexpr std::uint32_t kToggleNightId = 16080;      // the night images of the above
+inline constexpr std::uint32_t kTransmitSelectNightId = 16082;
+inline constexpr std::uint32_t kKnobNightId = 16090;
 inline constexpr std::uint32_t kTransferButtonId = 16060;   // + 1: pressed
 inline constexpr std::uint32_t kWeatherTextureId = 16100;   // level k: + 2k, its window + 2k + 1
 inline constexpr int kWeatherLevels = 7;
@@ -74,6 +78,7 @@ inline constexpr Rect kFmsWindowArea{0, 0, 18, 50};
 inline constexpr Rect kRadarScreen{20, 374, 200, 150};
 inline constexpr Size kWeatherTextureSize{512, 512};  // repeats every 256 pixels
 inline constexpr Rect kRadarSwitch{230, 384, 40, 40};
+inline constexpr Size kToggleSize{40, 40};
 
 // EFIS control panel.
 inline constexpr Rect kEfisPanel{280, 370, 190, 184};
@@ -89,10 +94,21 @@ constexpr Point knobAt(Rect r) { return {r.x + (r.w - kKnobSize.width) / 2, r.y 
 
 // Audio panel: the transmit selector and seven push-switches.
 inline constexpr Rect kTransmitSelect{20, 570, 80, 40};
-inline constexpr Size kToggleSize{40, 40};
 inline constexpr std::int32_t kAudioRowY = 570;
 constexpr Rect audioSwitch(int k) { return {110 + 48 * k, kAudioRowY, 40, 40}; }
 inline constexpr int kAudioSwitches = 7;  // COM 1 rcv, COM 2 rcv, VOR 1, VOR 2, DME 1, ADF 1, MKR
+
+// The switch family's images of the pedestal's switches, knobs and buttons.
+inline constexpr layout::SwitchImages kRadarSwitchArt{kRadarSwitchId, kRadarSwitchId + 2, layout::SwitchLook::kToggle, 2,
+                                                      kToggleSize};
+inline constexpr layout::SwitchImages kAudioSwitchArt{kToggleId, kToggleNightId, layout::SwitchLook::kPushButton, 2,
+                                                      kToggleSize};
+inline constexpr layout::SwitchImages kTransmitSelectArt{kTransmitSelectId, kTransmitSelectNightId,
+                                                         layout::SwitchLook::kLeverSideways, 3,
+                                                         kTransmitSelect.size()};
+inline constexpr layout::SwitchImages kKnobArt{kKnobId, kKnobNightId, layout::SwitchLook::kRotary, kKnobPositions,
+                                               kKnobSize};
+constexpr layout::Rect familyRect(Rect r) { return {r.x, r.y, r.w, r.h}; }
 
 // A radio head: the active and standby windows, the transfer button between them, the knob.
 struct RadioHeadLayout {

@@ -1,7 +1,7 @@
 // The pedestal: a grey plate with the throttle quadrant's slots and gates, the weather radar's
 // screen, the EFIS control panel, the audio panel and four radio heads with dark digit windows;
-// the handles, switches, knobs and buttons as separate images over it; and the weather picture
-// in seven intensities. Every control is drawn inside the rectangle its mouse area uses.
+// the handles and transfer buttons as separate images over it, the switches and knobs as the
+// switch family's day and night images; and the weather picture in seven intensities. Every control is drawn inside the rectangle its mouse area uses.
 
 #include <cmath>
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include "gauges/pedestal/pedestal_layout.h"
 #include "resources/artwork/art_kit.h"
 #include "resources/artwork/families.h"
+#include "resources/artwork/overhead/switch_family_art.h"
 
 namespace xaq::art {
 
@@ -163,6 +164,9 @@ void paintPedestal(cairo_t* cr, Lighting l) {
   }
   label(cr, pd::kTransmitSelect.x + pd::kTransmitSelect.w / 2.0, pd::kTransmitSelect.y + pd::kTransmitSelect.h + 7,
         "MIC", l, 8);
+  label(cr, pd::kTransmitSelect.x + 8, pd::kTransmitSelect.y + pd::kTransmitSelect.h + 7, "1", l, 8);
+  label(cr, pd::kTransmitSelect.x + pd::kTransmitSelect.w - 8, pd::kTransmitSelect.y + pd::kTransmitSelect.h + 7, "2",
+        l, 8);
 
   radioHeadPlate(cr, pd::kCom1Head, "COM 1", l, false);
   radioHeadPlate(cr, pd::kCom2Head, "COM 2", l, false);
@@ -195,23 +199,6 @@ void paintWxr(cairo_t* cr, Lighting l) {
   }
 }
 
-// A knob seen from above with its pointer at position k of eight, from 7:30 to 4:30.
-void paintKnob(cairo_t* cr, int k) {
-  const double c = pd::kKnobSize.width / 2.0;
-  cairo_arc(cr, c, c, c - 1, 0, 2 * kPi);
-  setColour(cr, rgb(0x3A3C40));
-  cairo_fill_preserve(cr);
-  setColour(cr, rgb(0x1A1B1D));
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
-  const double a = (-135.0 + k * 270.0 / (pd::kKnobPositions - 1)) * kPi / 180.0;
-  cairo_move_to(cr, c + std::sin(a) * 4, c - std::cos(a) * 4);
-  cairo_line_to(cr, c + std::sin(a) * (c - 4), c - std::cos(a) * (c - 4));
-  setColour(cr, rgb(0xF2F2F2));
-  cairo_set_line_width(cr, 3);
-  cairo_stroke(cr);
-}
-
 void paintHandle(cairo_t* cr, pd::Size s, Colour c, const char* legend) {
   roundedRectangle(cr, 0.5, 0.5, s.width - 1, s.height - 1, 4);
   setColour(cr, c);
@@ -220,16 +207,6 @@ void paintHandle(cairo_t* cr, pd::Size s, Colour c, const char* legend) {
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
   if (legend != nullptr) drawText(cr, s.width / 2.0, s.height / 2.0, legend, 8, rgb(0x181818));
-}
-
-// A push-switch: dark cap, its bar lit green when on.
-void paintToggle(cairo_t* cr, bool on) {
-  roundedRectangle(cr, 2, 2, pd::kToggleSize.width - 4, pd::kToggleSize.height - 4, 4);
-  setColour(cr, rgb(0x242528));
-  cairo_fill(cr);
-  cairo_rectangle(cr, 8, 14, pd::kToggleSize.width - 16, 10);
-  setColour(cr, on ? rgb(0x3CE060) : rgb(0x2C3A2E));
-  cairo_fill(cr);
 }
 
 void paintTwoWay(cairo_t* cr, pd::Size s, bool right, const char* left, const char* rightText) {
@@ -298,10 +275,6 @@ void addPedestalArt(Registry& art) {
   art.add(pd::kWxrNightBackgroundId, pd::kWxrBackgroundSize, [](cairo_t* cr) { paintWxr(cr, Lighting::kNight); });
 
   for (int on = 0; on < 2; ++on) {
-    art.add(pd::kRadarSwitchId + on, pd::kToggleSize, [on](cairo_t* cr) { paintToggle(cr, on != 0); });
-    art.add(pd::kToggleId + on, pd::kToggleSize, [on](cairo_t* cr) { paintToggle(cr, on != 0); });
-    art.add(pd::kTransmitSelectId + on, pd::kTransmitSelect.size(),
-            [on](cairo_t* cr) { paintTwoWay(cr, pd::kTransmitSelect.size(), on != 0, "1", "2"); });
     art.add(pd::kParkingBrakeId + on, pd::kParkingBrake.size(),
             [on](cairo_t* cr) { paintTwoWay(cr, pd::kParkingBrake.size(), on != 0, "OFF", "SET"); });
     art.add(pd::kTransferButtonId + on, pd::kTransferSize, [on](cairo_t* cr) { paintTransfer(cr, on != 0); });
@@ -314,8 +287,9 @@ void addPedestalArt(Registry& art) {
           [](cairo_t* cr) { paintHandle(cr, pd::kFlapHandleSize, rgb(0xD8D8D0), "FLAP"); });
   art.add(pd::kTrimPointerId, pd::kTrimPointerSize,
           [](cairo_t* cr) { paintHandle(cr, pd::kTrimPointerSize, rgb(0xF0F0F0), nullptr); });
-  for (int k = 0; k < pd::kKnobPositions; ++k) {
-    art.add(pd::kKnobId + static_cast<std::uint32_t>(k), pd::kKnobSize, [k](cairo_t* cr) { paintKnob(cr, k); });
+  for (const gauges::layout::SwitchImages* images :
+       {&pd::kRadarSwitchArt, &pd::kAudioSwitchArt, &pd::kTransmitSelectArt, &pd::kKnobArt}) {
+    addSwitchImages(art, *images);
   }
   for (int level = 0; level < pd::kWeatherLevels; ++level) {
     const auto id = pd::kWeatherTextureId + 2u * static_cast<std::uint32_t>(level);

@@ -68,7 +68,7 @@ template <std::size_t I>
 std::int32_t XAQ_HOSTCALL keyPressed(abi::PixPoint*, std::uint32_t) {
   if (frame::AircraftState* a = aircraft()) {
     a->cdu.pressKey(fmc::kKeys[I].code);
-    a->effects().sounds.play(fmc::kKeySound);
+    a->effects().sounds.play(sound::kPushButtonClick);
   }
   return 0;
 }

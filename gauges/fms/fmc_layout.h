@@ -2,6 +2,7 @@
 // The control-display unit's bezel: the screen, the keyboard-entry indicator and the 63 keys with
 // the codes they deliver, where the mouse areas and the drawn keys both sit.
 
+#include "common/sound_slots.h"
 #include "gauges/kit/layout.h"
 
 namespace xaq::gauges::fmc {
@@ -19,7 +20,6 @@ inline constexpr Point kIndicatorAt{300, 344};
 inline constexpr Size kIndicatorSize{14, 14};
 
 inline constexpr std::uint32_t kScreenClickEvent = 65911;
-inline constexpr int kKeySound = 26;
 
 struct Key {
   std::int32_t x, y, width, height;

@@ -50,7 +50,7 @@ void antiCollisionUpper(AircraftState& a, Effects& e) { a.switches.antiCollision
 void engineStart(AircraftState& a, Effects& e) { a.switches.engineStart(e); }
 
 void batteryTempTest(AircraftState& a, Effects& e) {
-  a.switches.press(&R::batteryTempTest, systems::kPushButtonSound, e);
+  a.switches.press(&R::batteryTempTest, sound::kPushButtonClick, e);
   a.apu.stop(a.simTimeS());
 }
 

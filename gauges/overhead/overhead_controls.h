@@ -79,7 +79,7 @@ void pushSpring(AircraftState& a, Effects& e) {
 template <std::uint32_t Event>
 void hostSwitch(AircraftState&, Effects& e) {
   e.events.trigger(Event, 1);
-  e.sounds.play(systems::kSwitchSound);
+  e.sounds.play(sound::kSwitchClick);
 }
 
 void auxInverterLeft(AircraftState& a, Effects& e);
@@ -159,8 +159,8 @@ constexpr ControlBehaviour knob(Ctl c) {
   return {c, family::Areas::kLeftRight, &family::operate<Down>, &family::operate<Up>, family::kRepeat, nullptr, nullptr};
 }
 
-inline constexpr int kPush = systems::kPushButtonSound;
-inline constexpr int kClickSound = systems::kSwitchSound;
+inline constexpr int kPush = sound::kPushButtonClick;
+inline constexpr int kClickSound = sound::kSwitchClick;
 
 inline constexpr ControlBehaviour kBehaviours[] = {
     selector<&R::busVoltageMonitor>(Ctl::kBusVoltageMonitor),

@@ -283,8 +283,8 @@ TEST_F(OverheadGauges, MetersShowTheirTestPatternWhileTestedAndNothingWithoutPow
   EXPECT_STRNE(buffers[0], "") << "a reading while powered";
   EXPECT_STRNE(buffers[0], " 88.8");
   Effects e = a().effects();
-  a().switches.press(&PanelSwitchRecord::dcMeterTest, systems::kPushButtonSound, e);
-  a().switches.press(&PanelSwitchRecord::batteryTempTest, systems::kPushButtonSound, e);
+  a().switches.press(&PanelSwitchRecord::dcMeterTest, sound::kPushButtonClick, e);
+  a().switches.press(&PanelSwitchRecord::batteryTempTest, sound::kPushButtonClick, e);
   host.timer.fire();
   show();
   EXPECT_STREQ(buffers[0], " 88.8");

@@ -10,8 +10,6 @@ namespace xaq::gauges::pedestal {
 
 namespace {
 
-constexpr int kSwitchSound = 25;
-constexpr int kButtonSound = 26;
 
 // value from `top` to `bottom` (either way round) onto 0 ... travel pixels, held within them.
 double slotOffset(double value, double top, double bottom, double travel) {
@@ -69,7 +67,7 @@ void operateEfis(displays::EfisControls& efis, EfisControl c, int direction, boo
   }
   const bool button = c == EfisControl::kMapRange || c == EfisControl::kArc || c == EfisControl::kMap ||
                       c == EfisControl::kTimeToGo;
-  sounds.play(button ? kButtonSound : kSwitchSound);
+  sounds.play(button ? sound::kPushButtonClick : sound::kSwitchClick);
 }
 
 int efisKnobPosition(const displays::EfisSettings& s, int knob) {

@@ -29,8 +29,6 @@ constexpr std::uint32_t kLeft = abi::kMouseLeftSingle;
 constexpr std::uint32_t kLeftOrRight = abi::kMouseLeftSingle | abi::kMouseRightSingle;
 constexpr std::uint32_t kRepeat = abi::kMouseRepeat;
 constexpr std::uint32_t kLever = abi::kMouseLeftSingle | abi::kMousePedestalBit;
-constexpr int kSwitchSound = 25;
-constexpr int kButtonSound = 26;
 
 // The power levers as last set from the pedestal (the host keeps no lever position the module
 // samples); the handles glide to it frame by frame.
@@ -414,7 +412,7 @@ using systems::ConditionLevers;
 constexpr layout::Rect r(Rect rect) { return pd::familyRect(rect); }
 template <std::uint32_t Event>
 constexpr family::Control audioControl(int k, const char* tooltip) {
-  return {r(pd::audioSwitch(k)), tooltip, Areas::kOne, &operate<&hostControl<Event, kSwitchSound>>};
+  return {r(pd::audioSwitch(k)), tooltip, Areas::kOne, &operate<&hostControl<Event, sound::kSwitchClick>>};
 }
 
 // Everything on the pedestal but the radio heads, whose knobs sit inside the heads' own groups.
@@ -433,11 +431,11 @@ constexpr family::Control kPedestalControls[] = {
     {r(pd::kConditionRight), "Condition lever", Areas::kOne, &conditionLever<ConditionLevers::kRight>, nullptr, kLever},
     {r(pd::kFuelOffLeft), "Fuel off", Areas::kOne, &fuelOff<ConditionLevers::kLeft>, nullptr, kLever},
     {r(pd::kFuelOffRight), "Fuel off", Areas::kOne, &fuelOff<ConditionLevers::kRight>, nullptr, kLever},
-    {r(pd::kFlapSelector), "Flap selector lever", Areas::kLowerUpper, &operate<&hostControl<65758, kSwitchSound>>,
-     &operate<&hostControl<65759, kSwitchSound>>},
+    {r(pd::kFlapSelector), "Flap selector lever", Areas::kLowerUpper, &operate<&hostControl<65758, sound::kSwitchClick>>,
+     &operate<&hostControl<65759, sound::kSwitchClick>>},
     {r(pd::kTrimWheel), "Trim wheel", Areas::kLowerUpper, &operate<&hostControl<65615, -1>>,
      &operate<&hostControl<65607, -1>>, family::kRepeat},
-    {r(pd::kParkingBrake), "Parking brake", Areas::kOne, &operate<&hostControl<65752, kSwitchSound>>},
+    {r(pd::kParkingBrake), "Parking brake", Areas::kOne, &operate<&hostControl<65752, sound::kSwitchClick>>},
     // Weather radar and the EFIS control panel.
     {r(pd::kRadarSwitch), "Weather radar on/off", Areas::kOne, &operate<&radarPower>},
     {r(pd::kMapRangeKnob), "Map range", Areas::kLeftRight, &efisControl<EfisControl::kMapRange, -1>,
@@ -455,7 +453,7 @@ constexpr family::Control kPedestalControls[] = {
      &efisControl<EfisControl::kHsiDim, +1>, family::kRepeat},
     // Audio panel.
     {r(pd::kTransmitSelect), "COM 1 / COM 2 transmit select", Areas::kLeftRight,
-     &operate<&hostControl<66463, kSwitchSound>>, &operate<&hostControl<66464, kSwitchSound>>},
+     &operate<&hostControl<66463, sound::kSwitchClick>>, &operate<&hostControl<66464, sound::kSwitchClick>>},
     audioControl<66465>(0, "COM 1 receive switch"),
     audioControl<66465>(1, "COM 2 receive switch"),
     audioControl<65842>(2, "VOR 1 sound receive switch"),

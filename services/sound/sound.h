@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+#include "common/sound_slots.h"
+
 #include "platform/ports.h"
 #include "services/sound/wave_image.h"
 
@@ -24,15 +26,7 @@ inline constexpr std::array<const char*, kSoundSlots> kSoundNames = {
     "CAUTION",   "SEAT",      "APUIN",    "APULOOP",    "APUOUT",    "RETARD",
 };
 
-namespace sound {
-inline constexpr int kSwitchClick = 25;      // STOP: switches, knob detents, selectors
-inline constexpr int kPushButtonClick = 26;  // KEY: push buttons and CDU keys
-inline constexpr int kSeat = 29;
-inline constexpr int kApuStart = 30;
-inline constexpr int kApuRunning = 31;
-inline constexpr int kApuShutDown = 32;
-inline constexpr std::int32_t kSilence = -10000;
-}  // namespace sound
+namespace sound = ::xaq::sound;
 
 inline constexpr std::int32_t kDefaultSoundVolume = 80;
 

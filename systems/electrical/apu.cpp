@@ -1,5 +1,6 @@
 #include "systems/electrical/apu.h"
 
+#include "common/sound_slots.h"
 #include "systems/switches/panel_switch_record.h"
 
 namespace xaq::systems {
@@ -11,7 +12,6 @@ constexpr double kRunDownRpmPerSecond = 5.0;
 constexpr double kStarterCutOutPct = 70.0;
 constexpr double kAvailablePct = 90.0;
 constexpr double kFullPct = 100.0;
-constexpr int kPushButtonClick = 26;
 
 }  // namespace
 
@@ -62,7 +62,7 @@ ApuIndications Apu::indications(bool dcPowerAvailable) const {
 }
 
 void Apu::powerSwitch(double nowS, Effects& effects) {
-  effects.sounds.play(kPushButtonClick);
+  effects.sounds.play(sound::kPushButtonClick);
   if (!state_.powerOn) {
     state_.powerOn = true;
   } else if (state_.phase != ApuPhase::kOff) {
@@ -73,7 +73,7 @@ void Apu::powerSwitch(double nowS, Effects& effects) {
 }
 
 void Apu::startSwitch(double nowS, Effects& effects) {
-  effects.sounds.play(kPushButtonClick);
+  effects.sounds.play(sound::kPushButtonClick);
   if (!state_.powerOn || state_.phase != ApuPhase::kOff) return;
   state_.phase = ApuPhase::kStarting;
   state_.phaseStartS = nowS;
@@ -81,17 +81,17 @@ void Apu::startSwitch(double nowS, Effects& effects) {
 }
 
 void Apu::generatorSwitch(Effects& effects) {
-  effects.sounds.play(kPushButtonClick);
+  effects.sounds.play(sound::kPushButtonClick);
   if (state_.available) state_.generatorSwitch = !state_.generatorSwitch;
 }
 
 void Apu::bleedSwitch(Effects& effects) {
-  effects.sounds.play(kPushButtonClick);
+  effects.sounds.play(sound::kPushButtonClick);
   if (state_.available) state_.bleedSwitch = !state_.bleedSwitch;
 }
 
 void Apu::loadMeterSwitch(Effects& effects) {
-  effects.sounds.play(kPushButtonClick);
+  effects.sounds.play(sound::kPushButtonClick);
   state_.loadMeterCounter = kMomentaryCycles;
 }
 

@@ -4,32 +4,32 @@ namespace xaq::systems {
 
 void ApuSounds::enterStarting(SoundDoor& sounds) {
   if (starting_) return;
-  sounds.volume(apu_sound::kStart, volume_);
-  sounds.play(apu_sound::kStart);
+  sounds.volume(sound::kApuStart, volume_);
+  sounds.play(sound::kApuStart);
   starting_ = true;
   // A new start may end in a new shut-down, which must be heard again.
   stopping_ = false;
 }
 
 void ApuSounds::enterRunning(SoundDoor& sounds) {
-  sounds.stop(apu_sound::kStart);
-  sounds.volume(apu_sound::kStart, apu_sound::kSilence);
+  sounds.stop(sound::kApuStart);
+  sounds.volume(sound::kApuStart, sound::kSilence);
   if (!running_) {
-    sounds.volume(apu_sound::kRunning, volume_);
-    sounds.loop(apu_sound::kRunning);
+    sounds.volume(sound::kApuRunning, volume_);
+    sounds.loop(sound::kApuRunning);
   }
   running_ = true;
   stopping_ = false;
 }
 
 void ApuSounds::enterStopping(SoundDoor& sounds) {
-  sounds.stop(apu_sound::kStart);
-  sounds.volume(apu_sound::kStart, apu_sound::kSilence);
-  sounds.stop(apu_sound::kRunning);
-  sounds.volume(apu_sound::kRunning, apu_sound::kSilence);
+  sounds.stop(sound::kApuStart);
+  sounds.volume(sound::kApuStart, sound::kSilence);
+  sounds.stop(sound::kApuRunning);
+  sounds.volume(sound::kApuRunning, sound::kSilence);
   if (!stopping_) {
-    sounds.volume(apu_sound::kShutDown, volume_);
-    sounds.play(apu_sound::kShutDown);
+    sounds.volume(sound::kApuShutDown, volume_);
+    sounds.play(sound::kApuShutDown);
   }
   stopping_ = true;
   starting_ = false;

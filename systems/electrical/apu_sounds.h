@@ -6,15 +6,9 @@
 #include <cstdint>
 
 #include "common/effects.h"
+#include "common/sound_slots.h"
 
 namespace xaq::systems {
-
-namespace apu_sound {
-inline constexpr int kStart = 30;     // APUIN
-inline constexpr int kRunning = 31;   // APULOOP
-inline constexpr int kShutDown = 32;  // APUOUT
-inline constexpr std::int32_t kSilence = -10000;
-}  // namespace apu_sound
 
 class ApuSounds {
  public:

@@ -89,7 +89,7 @@ void HeldPanelControls::cabinAltitudeManualStep(int direction) {
 
 void PanelSwitches::moveTo(SwitchField field, std::int32_t position, Effects& effects) {
   record_.*field = position;
-  effects.sounds.play(kSwitchSound);
+  effects.sounds.play(sound::kSwitchClick);
 }
 
 void PanelSwitches::toggle(SwitchField field, Effects& effects) {
@@ -98,7 +98,7 @@ void PanelSwitches::toggle(SwitchField field, Effects& effects) {
 
 void PanelSwitches::toggleSign(SwitchField field, bool dcPowerAvailable, Effects& effects) {
   toggle(field, effects);
-  if (dcPowerAvailable) effects.sounds.play(kSeatSound);
+  if (dcPowerAvailable) effects.sounds.play(sound::kSeat);
 }
 
 void PanelSwitches::stepDown(SwitchField field, Effects& effects) {
@@ -129,7 +129,7 @@ void PanelSwitches::press(SwitchField field, int soundSlot, Effects& effects) {
 
 void PanelSwitches::pushSpring(SwitchField field, int direction, Effects& effects) {
   record_.*field = direction < 0 ? -kSpringTravel : kSpringTravel;
-  effects.sounds.play(kSwitchSound);
+  effects.sounds.play(sound::kSwitchClick);
 }
 
 void PanelSwitches::auxInverterLeft(Effects& effects) {
@@ -194,22 +194,22 @@ void PanelSwitches::antiCollisionLower(const HostLights& host, Effects& effects)
 }
 
 void PanelSwitches::engineStart(Effects& effects) {
-  effects.sounds.play(kPushButtonSound);
+  effects.sounds.play(sound::kPushButtonClick);
   controls_->engineStart();
 }
 
 void PanelSwitches::cabinAltitudeStep(int direction, Effects& effects) {
-  effects.sounds.play(kSwitchSound);
+  effects.sounds.play(sound::kSwitchClick);
   controls_->cabinAltitudeStep(direction);
 }
 
 void PanelSwitches::barometricCorrectionStep(int direction, Effects& effects) {
-  effects.sounds.play(kSwitchSound);
+  effects.sounds.play(sound::kSwitchClick);
   controls_->barometricCorrectionStep(direction);
 }
 
 void PanelSwitches::cabinAltitudeManualStep(int direction, Effects& effects) {
-  effects.sounds.play(kSwitchSound);
+  effects.sounds.play(sound::kSwitchClick);
   controls_->cabinAltitudeManualStep(direction);
 }
 

@@ -8,6 +8,7 @@
 
 #include "common/cycle_context.h"
 #include "common/effects.h"
+#include "common/sound_slots.h"
 #include "services/settings/settings_file.h"
 #include "systems/switches/panel_switch_record.h"
 
@@ -16,9 +17,6 @@ namespace xaq::systems {
 // One integer position of the record.
 using SwitchField = std::int32_t PanelSwitchRecord::*;
 
-inline constexpr int kSwitchSound = 25;      // toggles, selectors, knob detents
-inline constexpr int kPushButtonSound = 26;  // push buttons and test switches
-inline constexpr int kSeatSound = 29;        // the cabin chime of the signs
 
 // The last position of a switch (1 for a two-position switch, 5 for the bus voltage monitor...).
 int lastPosition(SwitchField field);

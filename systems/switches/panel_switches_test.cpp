@@ -60,11 +60,11 @@ TEST(PanelSwitchSelectors, StopAtTheirEndsSilentlyAndClickOnEveryStepBetween) {
   SwitchBed bed;
   bed.up(&R::busVoltageMonitor, 5);
   EXPECT_EQ(bed.s().busVoltageMonitor, 5);
-  EXPECT_EQ(bed.plays(kSwitchSound), 5);
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 5);
   bed.forget();
   bed.up(&R::busVoltageMonitor);
   EXPECT_EQ(bed.s().busVoltageMonitor, 5);
-  EXPECT_EQ(bed.plays(kSwitchSound), 0) << "a selector at its end makes no sound";
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 0) << "a selector at its end makes no sound";
 
   bed.down(&R::busVoltageMonitor, 5);
   EXPECT_EQ(bed.s().busVoltageMonitor, 0);
@@ -103,7 +103,7 @@ TEST(PanelSwitchSelectors, TheAirframeManualDeiceSelectorGoesRoundBothWays) {
   EXPECT_EQ(bed.s().airframeManualDeice, 7);
   bed.up(&R::airframeManualDeice);
   EXPECT_EQ(bed.s().airframeManualDeice, 0);
-  EXPECT_EQ(bed.plays(kSwitchSound), 10) << "the wrap is a step like any other";
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 10) << "the wrap is a step like any other";
 }
 
 TEST(PanelSwitchToggles, FlipAndClick) {
@@ -112,20 +112,20 @@ TEST(PanelSwitchToggles, FlipAndClick) {
   EXPECT_EQ(bed.s().mainBusTie, 1);
   bed.switches.toggle(&R::mainBusTie, bed.fx());
   EXPECT_EQ(bed.s().mainBusTie, 0);
-  EXPECT_EQ(bed.plays(kSwitchSound), 2);
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 2);
 }
 
 TEST(PanelSwitchToggles, TheCabinSignsChimeOnlyWhileThePanelHasPower) {
   SwitchBed bed;
   bed.switches.toggleSign(&R::seatBeltsSign, true, bed.fx());
   EXPECT_EQ(bed.s().seatBeltsSign, 1);
-  EXPECT_EQ(bed.plays(kSwitchSound), 1);
-  EXPECT_EQ(bed.plays(kSeatSound), 1);
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 1);
+  EXPECT_EQ(bed.plays(sound::kSeat), 1);
   bed.forget();
   bed.switches.toggleSign(&R::noSmokingSign, false, bed.fx());
   EXPECT_EQ(bed.s().noSmokingSign, 1);
-  EXPECT_EQ(bed.plays(kSwitchSound), 1);
-  EXPECT_EQ(bed.plays(kSeatSound), 0);
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 1);
+  EXPECT_EQ(bed.plays(sound::kSeat), 0);
 }
 
 TEST(PanelSwitchThreePositionRules, TheAuxiliaryInverterLeavesAnEndOnlyThroughTheCentre) {
@@ -142,7 +142,7 @@ TEST(PanelSwitchThreePositionRules, TheAuxiliaryInverterLeavesAnEndOnlyThroughTh
   EXPECT_EQ(bed.s().auxInverter, 2) << "right from 2 does nothing";
   bed.switches.auxInverterLeft(bed.fx());
   EXPECT_EQ(bed.s().auxInverter, 0);
-  EXPECT_EQ(bed.plays(kSwitchSound), 4) << "only the four moves click";
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 4) << "only the four moves click";
 }
 
 TEST(PanelSwitchThreePositionRules, ThePropellerTimerReadsFourThreeZeroOneTwoFromLeftToRight) {
@@ -159,7 +159,7 @@ TEST(PanelSwitchThreePositionRules, ThePropellerTimerReadsFourThreeZeroOneTwoFro
     seen.push_back(bed.s().propDeiceTimer);
   }
   EXPECT_EQ(seen, (std::vector<int>{3, 0, 1, 2, 2}));
-  EXPECT_EQ(bed.plays(kSwitchSound), 6);
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 6);
 }
 
 TEST(PanelSwitchThreePositionRules, TheAntiCollisionSwitchSetsTheHostLightsToMatch) {
@@ -190,10 +190,10 @@ class PanelSwitchMomentaries : public ::testing::TestWithParam<double> {};
 
 TEST_P(PanelSwitchMomentaries, StayPressedFourteenCyclesWhateverTheTimeStep) {
   SwitchBed bed;
-  bed.switches.press(&R::dcMeterTest, kPushButtonSound, bed.fx());
-  bed.switches.press(&R::busFaultReset, kSwitchSound, bed.fx());
-  EXPECT_EQ(bed.plays(kPushButtonSound), 1);
-  EXPECT_EQ(bed.plays(kSwitchSound), 1);
+  bed.switches.press(&R::dcMeterTest, sound::kPushButtonClick, bed.fx());
+  bed.switches.press(&R::busFaultReset, sound::kSwitchClick, bed.fx());
+  EXPECT_EQ(bed.plays(sound::kPushButtonClick), 1);
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 1);
   bed.runCycles(13, GetParam());
   EXPECT_EQ(bed.s().dcMeterTest, 1) << "still pressed after 13 cycles";
   EXPECT_EQ(bed.s().busFaultReset, 1);
@@ -238,7 +238,7 @@ TEST(PanelSwitchUpdate, HandsTheRecordToTheLightingAfterTheMomentariesHaveMoved)
   SwitchBed bed;
   CountingSync sync;
   bed.switches.connectLighting(&sync);
-  bed.switches.press(&R::acMeterTest, kPushButtonSound, bed.fx());
+  bed.switches.press(&R::acMeterTest, sound::kPushButtonClick, bed.fx());
   bed.runCycles(2, 0.056);
   EXPECT_EQ(sync.calls, 2);
   EXPECT_NEAR(sync.lastTimeS, 0.112, 1e-12);
@@ -253,7 +253,7 @@ TEST(PanelSwitchHandOns, EngineStartAndTheCabinKnobsReachTheirSystemWithTheirCli
   SwitchBed bed;
   bed.switches.engineStart(bed.fx());
   EXPECT_EQ(bed.switches.heldControls().engineStartPresses, 1);
-  EXPECT_EQ(bed.plays(kPushButtonSound), 1);
+  EXPECT_EQ(bed.plays(sound::kPushButtonClick), 1);
 
   for (int i = 0; i < 200; ++i) bed.switches.cabinAltitudeStep(+1, bed.fx());
   EXPECT_DOUBLE_EQ(bed.switches.heldControls().selectedCabinAltitudeFt, 10000.0);
@@ -304,7 +304,7 @@ TEST(PanelSwitchHandOns, TheWiperSelectorTellsTheWiperItsModeAndParksAtZero) {
   }
   EXPECT_EQ(bed.s().windshieldWiper, 0);
   EXPECT_EQ(modes, (std::vector<int>{1, 0, kWiperPark, kWiperPark}));
-  EXPECT_EQ(bed.plays(kSwitchSound), 6) << "no click at either end";
+  EXPECT_EQ(bed.plays(sound::kSwitchClick), 6) << "no click at either end";
 }
 
 TEST(PanelSwitchDarkCockpit, PutsItsSeventeenSwitchesOffAndLeavesTheRest) {

@@ -243,7 +243,7 @@ void Radios::turn(Radio r, bool outerKnob, int direction, Effects& fx) {
   } else {
     return;
   }
-  fx.sounds.play(kKnobSound);
+  fx.sounds.play(sound::kSwitchClick);
 }
 
 void Radios::transfer(Radio r, double nowS, Effects& fx) {
@@ -259,7 +259,7 @@ void Radios::transfer(Radio r, double nowS, Effects& fx) {
     return;
   }
   exchange(r, fx.events);
-  fx.sounds.play(kButtonSound);
+  fx.sounds.play(sound::kPushButtonClick);
 }
 
 void Radios::exchange(Radio r, HostEventDoor& events) {

@@ -11,6 +11,7 @@
 
 #include "common/cycle_context.h"
 #include "common/effects.h"
+#include "common/sound_slots.h"
 #include "common/slew_limiter.h"
 
 namespace xaq::systems {
@@ -49,8 +50,6 @@ inline constexpr std::uint32_t kAdfSetEvent = 66122;      // below 1000 kHz
 inline constexpr std::uint32_t kAdfSetHighEvent = 66123;  // from 1000 kHz
 inline constexpr std::uint32_t kTransponderSetEvent = 65715;
 
-inline constexpr int kKnobSound = 25;
-inline constexpr int kButtonSound = 26;
 
 // ---- the tuning rules, on their own ----
 

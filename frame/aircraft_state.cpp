@@ -16,9 +16,10 @@ void HostLink::sample(LookupFunction lookup, void* context) {
 AircraftState::AircraftState(const ModuleEnvironment& environment) : environment_(environment) {
   flags.storeLocation = savedState_.locationRecord();
   effects_.connectLights(&annunciators);
+  switches.connectControls(&panelControls);
 }
 
-AircraftState::~AircraftState() = default;
+AircraftState::~AircraftState() { switches.connectControls(nullptr); }
 
 void AircraftState::runCycle() {
   // Host variables, then the add-on data link: this cycle's values, the aircraft's paths and the
@@ -40,7 +41,10 @@ void AircraftState::runCycle() {
   apu.update(now_, apuInputs(link.samples, electrical.state(), flags.soundVolume), doors);
   // the clock and gear indication, then:
   clipboard.update(now_, clipboardInputs(link.notesFilePath));
-  // the flight guidance with the advisory display, wipers, cabin pressure and engines, then:
+  gearIndication.update(now_, gearInputs(link.samples));
+  // the flight guidance with the advisory display, wipers and cabin pressure, then the engines:
+  engines.update(now_, enginesInputs(link.samples), doors);
+  // then:
   weatherRadar.update(now_, weatherRadarInputs(link.samples, link.addon));
   // the fuel, then:
   airspeedBug.update(now_, airspeedBugInputs(link.samples));

@@ -18,9 +18,12 @@
 #include "services/settings/settings_file.h"
 #include "displays/glareshield/efis_controls.h"
 #include "frame/cdu_radio_panel.h"
+#include "frame/panel_controls.h"
 #include "systems/annunciation/annunciators.h"
 #include "systems/electrical/apu.h"
 #include "systems/electrical/electrical.h"
+#include "systems/engines/engines.h"
+#include "systems/engines/gear_indication.h"
 #include "systems/switches/panel_switches.h"
 #include "systems/switches/radios.h"
 #include "systems/switches/weather_radar.h"
@@ -98,13 +101,17 @@ class AircraftState {
   systems::Electrical electrical;
   // The panel lighting and daylight state come here.
   std::int32_t guidanceCounter = 10000;
-  // The clock and the landing-gear indication come here.
+  // The clock comes here.
+  systems::GearIndication gearIndication;
   services::Clipboard clipboard;  // with the attitude director's settings
   // The advisory display comes here.
   guidance::FlightGuidance guidance;
   // The de-ice sequencer comes here.
   systems::Apu apu;
-  // The wipers, cabin pressure controller and engines come here.
+  // The wipers and cabin pressure controller come here.
+  systems::Engines engines{switches, electrical.state()};
+  // The overhead's engine start reaches the engines through the switches.
+  PanelControlRouting panelControls{engines, switches.heldControls()};
   systems::WeatherRadar weatherRadar;
   // The fuel transfer comes here.
   // The EFIS display-control panel: the pedestal's controls keep their settings in it until the

@@ -66,7 +66,7 @@ struct HostSamples {
   std::array<double, 4> oilPressurePsi{};      // 562, 572, 582, 592
   std::array<double, 4> propLever{};           // 129, 164, 199, 234 (-4096..16384)
   std::array<bool, 4> engineRunning{};         // 131, 166, 201, 236
-  std::array<bool, 4> ignition{};              // 564, 574, 584, 594
+  std::array<bool, 4> engineFailed{};          // 564, 574, 584, 594: the host's failure flags
   std::array<bool, 4> autofeatherArmed{};      // 707, 715, 723, 731
   bool autofeatherSwitch = false;              // 741
 

@@ -117,4 +117,24 @@ systems::AnnunciatorInputs annunciatorInputs(const HostSamples& s) {
   return in;
 }
 
+systems::EnginesInputs enginesInputs(const HostSamples& s) {
+  systems::EnginesInputs in;
+  for (int e = 0; e < 2; ++e) {
+    in.conditionLever[e] = s.conditionLever[e];
+    in.oilTemperature[e] = s.oilTemperature[e];
+    in.oilPressurePsi[e] = s.oilPressurePsi[e];
+    in.running[e] = s.engineRunning[e];
+    in.hostEngineFailed[e] = s.engineFailed[e];
+    in.propLever[e] = s.propLever[e];
+    in.propAutofeatherArmed[e] = s.autofeatherArmed[e];
+  }
+  in.autofeatherSwitch = s.autofeatherSwitch;
+  in.onGround = s.onGround;
+  in.air = {s.altitudeFt, s.outsideAirTempC, s.standardTempC};
+  return in;
+}
+
+// The legs in the indication's order: left, right, nose.
+systems::GearInputs gearInputs(const HostSamples& s) { return {{s.gearLeft, s.gearRight, s.gearNose}, s.gearHandle}; }
+
 }  // namespace xaq::frame

@@ -12,6 +12,8 @@
 #include "systems/annunciation/annunciators.h"
 #include "systems/electrical/apu.h"
 #include "systems/electrical/electrical.h"
+#include "systems/engines/engines.h"
+#include "systems/engines/gear_indication.h"
 #include "services/clipboard/clipboard.h"
 #include "services/datalink/link_values.h"
 #include "systems/switches/radios.h"
@@ -42,6 +44,8 @@ systems::ElectricalInputs electricalInputs(const HostSamples& samples, const sys
 systems::ApuInputs apuInputs(const HostSamples& samples, const systems::ElectricalState& electrical,
                              std::int32_t soundVolumeSetting);
 systems::AnnunciatorInputs annunciatorInputs(const HostSamples& samples);
+systems::EnginesInputs enginesInputs(const HostSamples& samples);
+systems::GearInputs gearInputs(const HostSamples& samples);
 
 // The notes file's path comes from the data link, which finds the aircraft's folder.
 services::ClipboardInputs clipboardInputs(const std::string& notesFilePath);

@@ -48,6 +48,20 @@ void wiperUp(AircraftState& a, Effects& e) { a.switches.wiperUp(e); }
 void antiCollisionLower(AircraftState& a, Effects& e) { a.switches.antiCollisionLower(hostLights(a), e); }
 void antiCollisionUpper(AircraftState& a, Effects& e) { a.switches.antiCollisionUpper(hostLights(a), e); }
 void engineStart(AircraftState& a, Effects& e) { a.switches.engineStart(e); }
+void engineSelectLeft(AircraftState& a, Effects& e) { a.switches.engineStartSelectLeft(e); }
+void engineSelectRight(AircraftState& a, Effects& e) { a.switches.engineStartSelectRight(e); }
+
+namespace {
+double engineSelectImage(abi::ElementHeader* element, bool night) {
+  if (AircraftState* a = aircraft(); a != nullptr && a->engines.takeStartFinished()) {
+    a->effects().sounds.play(sound::kSwitchClick);
+  }
+  return family::showSwitchImage(element, night, &position<&R::engineStartSelect>);
+}
+}  // namespace
+
+double XAQ_HOSTCALL engineSelectDay(abi::ElementHeader* element) { return engineSelectImage(element, false); }
+double XAQ_HOSTCALL engineSelectNight(abi::ElementHeader* element) { return engineSelectImage(element, true); }
 
 void batteryTempTest(AircraftState& a, Effects& e) {
   a.switches.press(&R::batteryTempTest, sound::kPushButtonClick, e);

@@ -92,6 +92,11 @@ void antiCollisionLower(AircraftState& a, Effects& e);
 void antiCollisionUpper(AircraftState& a, Effects& e);
 void batteryTempTest(AircraftState& a, Effects& e);
 void engineStart(AircraftState& a, Effects& e);
+void engineSelectLeft(AircraftState& a, Effects& e);
+void engineSelectRight(AircraftState& a, Effects& e);
+// The start select knob's images take a finished start back with the knob's click.
+double XAQ_HOSTCALL engineSelectDay(abi::ElementHeader* element);
+double XAQ_HOSTCALL engineSelectNight(abi::ElementHeader* element);
 void apuPower(AircraftState& a, Effects& e);
 void apuStart(AircraftState& a, Effects& e);
 void apuGenerator(AircraftState& a, Effects& e);
@@ -140,6 +145,12 @@ template <SwitchField F>
 constexpr ControlBehaviour selector(Ctl c) {
   return shows<&position<F>>(c, family::Areas::kLeftRight, &family::operate<&stepDown<F>>,
                              &family::operate<&stepUp<F>>, family::kClick);
+}
+// The ignition switches step down from their upper half and up from their lower half.
+template <SwitchField F>
+constexpr ControlBehaviour ignitionSwitch(Ctl c) {
+  return shows<&position<F>>(c, family::Areas::kLowerUpper, &family::operate<&stepUp<F>>,
+                             &family::operate<&stepDown<F>>, family::kClick);
 }
 template <SwitchField F, int Sound>
 constexpr ControlBehaviour momentary(Ctl c) {
@@ -218,9 +229,10 @@ inline constexpr ControlBehaviour kBehaviours[] = {
     hostButton<66379>(Ctl::kPositionLight),
     hostButton<66376>(Ctl::kLogoLight),
 
-    selector<&R::ignitionControl1>(Ctl::kIgnitionControl1),
-    selector<&R::ignitionControl2>(Ctl::kIgnitionControl2),
-    selector<&R::engineStartSelect>(Ctl::kEngineStartSelect),
+    ignitionSwitch<&R::ignitionControl1>(Ctl::kIgnitionControl1),
+    ignitionSwitch<&R::ignitionControl2>(Ctl::kIgnitionControl2),
+    {Ctl::kEngineStartSelect, family::Areas::kLeftRight, &family::operate<&engineSelectLeft>,
+     &family::operate<&engineSelectRight>, family::kClick, &engineSelectDay, &engineSelectNight},
     shows<&released>(Ctl::kEngineStart, family::Areas::kOne, &family::operate<&engineStart>, nullptr, family::kClick),
     momentary<&R::flightDataRecorderTest, kClickSound>(Ctl::kFlightDataRecorderTest),
     shows<&apuPowerOn>(Ctl::kApuPower, family::Areas::kOne, &family::operate<&apuPower>, nullptr, family::kClick),

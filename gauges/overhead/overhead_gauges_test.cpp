@@ -170,7 +170,7 @@ class OverheadGauges : public ::testing::Test {
   std::string snapshot() {
     std::string s(reinterpret_cast<const char*>(&a().switches.state()), sizeof(PanelSwitchRecord));
     const systems::HeldPanelControls& h = a().switches.heldControls();
-    s += std::to_string(h.engineStartPresses) + "/" + std::to_string(h.selectedCabinAltitudeFt) + "/" +
+    s += std::to_string(a().engines.state().startRunning) + "/" + std::to_string(h.selectedCabinAltitudeFt) + "/" +
          std::to_string(h.barometricCorrectionInHg) + "/" + std::to_string(h.manualRateControl) + "/" +
          std::to_string(h.wiperModeSelected) + "/";
     const systems::ApuState& apu = a().apu.state();
@@ -188,19 +188,23 @@ class OverheadGauges : public ::testing::Test {
 };
 
 TEST_F(OverheadGauges, EveryAreaOfEveryGaugeMovesItsControl) {
-  // The APU's generator and bleed switches answer only while the APU runs: clicked, they only
-  // click (the APU's own tests cover them).
-  const std::set<std::string> quietWithoutApu = {"APU Generator control switch", "APU Bleed air switch"};
+  // The APU's generator and bleed switches answer only while the APU runs, and the engine start
+  // only with an engine selected: clicked, they only click (their systems' tests cover them).
+  const std::set<std::string> quietWithoutApu = {"APU Generator control switch", "APU Bleed air switch",
+                                                 "Engine start switch"};
   for (abi::GaugeHeader* g : {&gauge_Overhead, kPieces[0], kPieces[1], kPieces[2], kPieces[3], kPieces[4],
                               kPieces[5], kPieces[6]}) {
     Linkage.moduleDeinit();
     Linkage.moduleInit();
     area_gauge = g;
     for (const Group& group : groupsOf(*g)) {
-      // The increasing half first, so that a selector at its lower end moves both ways.
+      // The increasing half first, so that a selector at its lower end moves both ways; the
+      // ignition switches increase from their lower half.
       std::vector<abi::MouseRecord*> areas = group.areas;
-      std::stable_sort(areas.begin(), areas.end(),
-                       [](auto* x, auto* y) { return x->cursor == abi::kCursorUp && y->cursor != abi::kCursorUp; });
+      const int increasing = group.tooltip == "Ignition control switch" ? abi::kCursorDown : abi::kCursorUp;
+      std::stable_sort(areas.begin(), areas.end(), [increasing](auto* x, auto* y) {
+        return static_cast<int>(x->cursor) == increasing && static_cast<int>(y->cursor) != increasing;
+      });
       for (abi::MouseRecord* area : areas) {
         const std::string before = snapshot();
         click(area);

@@ -132,16 +132,25 @@ void PanelSwitches::pushSpring(SwitchField field, int direction, Effects& effect
   effects.sounds.play(sound::kSwitchClick);
 }
 
-void PanelSwitches::auxInverterLeft(Effects& effects) {
-  const std::int32_t p = record_.auxInverter;
-  if (p == 0) moveTo(&PanelSwitchRecord::auxInverter, 1, effects);
-  if (p == 2) moveTo(&PanelSwitchRecord::auxInverter, 0, effects);
+void PanelSwitches::threeWayLeft(SwitchField field, Effects& effects) {
+  const std::int32_t p = record_.*field;
+  if (p == 0) moveTo(field, 1, effects);
+  if (p == 2) moveTo(field, 0, effects);
 }
 
-void PanelSwitches::auxInverterRight(Effects& effects) {
-  const std::int32_t p = record_.auxInverter;
-  if (p == 0) moveTo(&PanelSwitchRecord::auxInverter, 2, effects);
-  if (p == 1) moveTo(&PanelSwitchRecord::auxInverter, 0, effects);
+void PanelSwitches::threeWayRight(SwitchField field, Effects& effects) {
+  const std::int32_t p = record_.*field;
+  if (p == 0) moveTo(field, 2, effects);
+  if (p == 1) moveTo(field, 0, effects);
+}
+
+void PanelSwitches::auxInverterLeft(Effects& effects) { threeWayLeft(&PanelSwitchRecord::auxInverter, effects); }
+void PanelSwitches::auxInverterRight(Effects& effects) { threeWayRight(&PanelSwitchRecord::auxInverter, effects); }
+void PanelSwitches::engineStartSelectLeft(Effects& effects) {
+  threeWayLeft(&PanelSwitchRecord::engineStartSelect, effects);
+}
+void PanelSwitches::engineStartSelectRight(Effects& effects) {
+  threeWayRight(&PanelSwitchRecord::engineStartSelect, effects);
 }
 
 void PanelSwitches::propDeiceTimerLeft(Effects& effects) {

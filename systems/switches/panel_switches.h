@@ -93,6 +93,11 @@ class PanelSwitches final : public services::DarkCockpitSwitches {
   // half 0 -> 2 and 1 -> 0.
   void auxInverterLeft(Effects& effects);
   void auxInverterRight(Effects& effects);
+  // The engine start select knob the same way: OFF, engine 1 to the left, engine 2 to the right.
+  void engineStartSelectLeft(Effects& effects);
+  void engineStartSelectRight(Effects& effects);
+  // A finished or refused start turns the knob back to OFF (no click: the knob's image gives it).
+  void engineStartSelectOff() { record_.engineStartSelect = 0; }
   // The propeller de-ice timer's positions read 4, 3, 0, 1, 2 from left to right.
   void propDeiceTimerLeft(Effects& effects);
   void propDeiceTimerRight(Effects& effects);
@@ -121,9 +126,12 @@ class PanelSwitches final : public services::DarkCockpitSwitches {
   // Null hands the controls back to the held values.
   void connectControls(PanelControlHandler* handler) { controls_ = handler != nullptr ? handler : &held_; }
   const HeldPanelControls& heldControls() const { return held_; }
+  HeldPanelControls& heldControls() { return held_; }
 
  private:
   void moveTo(SwitchField field, std::int32_t position, Effects& effects);
+  void threeWayLeft(SwitchField field, Effects& effects);
+  void threeWayRight(SwitchField field, Effects& effects);
 
   PanelSwitchRecord record_;
   HeldPanelControls held_;

@@ -110,6 +110,12 @@ TEST_F(OverheadClicks, EveryAreaOfEveryOverheadGaugeAnswersItsClick) {
         EXPECT_TRUE(plays.empty()) << "an event strip is silent: " << what;
         continue;
       }
+      if (area.tooltip == "Ignition control switch" && r->cursor == abi::kCursorUp) {
+        // The upper half turns the switch down, and it starts at 0: the end stop, no click.
+        EXPECT_TRUE(plays.empty()) << what;
+        EXPECT_EQ(values(g), before) << what;
+        continue;
+      }
       ASSERT_FALSE(plays.empty()) << what;
       EXPECT_EQ(plays.front(), expectedSlot(area.tooltip)) << what;
       if (area.tooltip == "Seat Belts sign" || area.tooltip == "No Smoking sign") {

@@ -19,8 +19,10 @@ void stepEngine(World& world, Engine& e, double tankGal, double dt) {
   const bool fuel = e.mixture > 200 && tankGal > 0;
   const AirData air = airData(world);
 
-  if (e.combustion && !fuel) e.combustion = false;
-  if (!e.combustion && fuel && e.ignition && e.nhPct >= EngineLimits::kLightOffNhPct) e.combustion = true;
+  if (e.combustion && (!fuel || e.failed)) e.combustion = false;
+  // The host has no ignition of its own: a turning starter lights a fuelled engine that has not
+  // failed once the gas generator is fast enough.
+  if (!e.combustion && fuel && !e.failed && starter && e.nhPct >= EngineLimits::kLightOffNhPct) e.combustion = true;
   if (e.combustion && e.nhPct < 5.0) e.combustion = false;
 
   const double lever = world.controls.throttle;

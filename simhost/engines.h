@@ -1,6 +1,6 @@
 #pragma once
 // Two free-turbine turboprops as the host simulates them: the starter spins the gas generator,
-// fuel and ignition light it, it settles at ground idle near 65 % NH, the power lever sets the
+// fuel lights it unless the engine has failed (the host's failure flag, which also puts it out), it settles at ground idle near 65 % NH, the power lever sets the
 // gas-generator speed and the propeller governor holds the speed set by the propeller lever.
 
 #include "simhost/world.h"

@@ -53,25 +53,25 @@ double timeField(V v, double divisor, double modulo) {
 }
 
 #define HV(id, meaning, unit, source, expr) HostVariable{id, meaning, unit, source, [](V v) -> double { (void)v; return expr; }}
-#define ENGINE_VARS(e, idProp, idMix, idRun, idTorque, idOilT, idOilP, idIgn, idNh, idNl, idItt, idFf, idRpm, idFeather) \
+#define ENGINE_VARS(e, idProp, idMix, idRun, idTorque, idOilT, idOilP, idFail, idNh, idNl, idItt, idFf, idRpm, idFeather) \
   HV(idProp, "propeller lever " #e, "-4096 feather ... 16384", "engine lever", eng(v, e - 1).propLever), \
   HV(idMix, "condition (fuel) lever " #e, "0 ... 16384", "fuel on/off events", eng(v, e - 1).mixture), \
   HV(idRun, "engine " #e " combustion", "boolean", "engine model", b(eng(v, e - 1).combustion)), \
   HV(idTorque, "engine " #e " torque", "16384 = 100 %", "engine model", percentToHost(eng(v, e - 1).torquePct)), \
   HV(idOilT, "engine " #e " oil temperature", "degC / 2.7", "engine model", eng(v, e - 1).oilTempC / 2.7), \
   HV(idOilP, "engine " #e " oil pressure", "lb/ft2 (psi x 144)", "engine model", eng(v, e - 1).oilPressurePsi * 144.0), \
-  HV(idIgn, "engine " #e " ignition", "boolean", "ignition toggle event", b(eng(v, e - 1).ignition)), \
+  HV(idFail, "engine " #e " failed", "boolean", "engine-failure toggle event", b(eng(v, e - 1).failed)), \
   HV(idNh, "turbine " #e " gas-generator speed NH", "percent", "engine model", eng(v, e - 1).nhPct), \
   HV(idNl, "turbine " #e " power-turbine speed NL", "percent", "propeller speed / 1200 rpm", eng(v, e - 1).nlPct), \
   HV(idItt, "turbine " #e " inter-turbine temperature", "degC", "engine model", eng(v, e - 1).ittC), \
   HV(idFf, "turbine " #e " fuel flow", "lb/h", "engine model", eng(v, e - 1).fuelFlowPph), \
   HV(idRpm, "propeller " #e " speed", "rpm", "governor model", eng(v, e - 1).propRpm), \
   HV(idFeather, "propeller " #e " autofeather armed", "boolean", "autofeather switch", b(v.world.autofeatherSwitch))
-#define ABSENT_ENGINE(e, idProp, idMix, idRun, idTorque, idOilT, idOilP, idIgn, idNh, idNl, idItt, idFf, idRpm, idFeather) \
+#define ABSENT_ENGINE(e, idProp, idMix, idRun, idTorque, idOilT, idOilP, idFail, idNh, idNl, idItt, idFf, idRpm, idFeather) \
   HV(idProp, "propeller lever " #e " (no engine)", "", "-", 0.0), HV(idMix, "condition lever " #e " (no engine)", "", "-", 0.0), \
   HV(idRun, "engine " #e " combustion (no engine)", "", "-", 0.0), HV(idTorque, "engine " #e " torque (no engine)", "", "-", 0.0), \
   HV(idOilT, "engine " #e " oil temperature (no engine)", "", "-", 0.0), HV(idOilP, "engine " #e " oil pressure (no engine)", "", "-", 0.0), \
-  HV(idIgn, "engine " #e " ignition (no engine)", "", "-", 0.0), HV(idNh, "turbine " #e " NH (no engine)", "", "-", 0.0), \
+  HV(idFail, "engine " #e " failed (no engine)", "", "-", 0.0), HV(idNh, "turbine " #e " NH (no engine)", "", "-", 0.0), \
   HV(idNl, "turbine " #e " NL (no engine)", "", "-", 0.0), HV(idItt, "turbine " #e " ITT (no engine)", "", "-", 0.0), \
   HV(idFf, "turbine " #e " fuel flow (no engine)", "", "-", 0.0), HV(idRpm, "propeller " #e " speed (no engine)", "", "-", 0.0), \
   HV(idFeather, "propeller " #e " autofeather (no engine)", "", "-", 0.0)

@@ -67,7 +67,7 @@ const Field kFields[] = {
     RO("oilPressure1", w.engines[0].oilPressurePsi), RO("oilPressure2", w.engines[1].oilPressurePsi),
     RO("oilTemp1", w.engines[0].oilTempC), RO("oilTemp2", w.engines[1].oilTempC),
     RB("running1", w.engines[0].combustion), RB("running2", w.engines[1].combustion),
-    RB("ignition1", w.engines[0].ignition), RB("ignition2", w.engines[1].ignition),
+    RB("failed1", w.engines[0].failed), RB("failed2", w.engines[1].failed),
     RW("propLever1", w.engines[0].propLever), RW("propLever2", w.engines[1].propLever),
     RW("mixture1", w.engines[0].mixture), RW("mixture2", w.engines[1].mixture),
     Field{"magvar", [](const World& w) -> double { return w.environment.magneticVariationDeg; },

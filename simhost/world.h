@@ -33,8 +33,9 @@ struct Engine {
   // Levers.
   double propLever = 16384;      // −4096 feather … 16384 (the aircraft's condition lever)
   double mixture = 0;            // 0 fuel off … 16384 fuel on
-  // Switches.
-  bool ignition = false;
+  // The host's engine-failure flag (host variables 564 / 574): a failed engine neither lights off
+  // nor keeps burning.
+  bool failed = false;
   double starterUntilSeconds = -1;  // the starter turns while sim time is below this
   bool autofeatherArmed = false;
   // State.

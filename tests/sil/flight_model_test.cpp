@@ -28,10 +28,9 @@ World coldOnRunway() {
   return w;
 }
 
-TEST(EngineStart, StarterLightsWithFuelAndIgnitionAndSettlesAtIdle) {
+TEST(EngineStart, StarterLightsWithFuelAndSettlesAtIdle) {
   World w = coldOnRunway();
   applyKeyEvent(w, 66374, 1);  // battery master
-  applyKeyEvent(w, 66313, 1);  // ignition 1
   run(w, 10, nullptr, 65932);
   EXPECT_NEAR(w.engines[0].nhPct, EngineLimits::kStarterNhPct, 2);
   EXPECT_FALSE(w.engines[0].combustion) << "no fuel yet";
@@ -55,6 +54,36 @@ TEST(EngineStart, StarterLightsWithFuelAndIgnitionAndSettlesAtIdle) {
   run(w, 30);
   EXPECT_FALSE(w.engines[0].combustion);
   EXPECT_LT(w.engines[0].nhPct, 10);
+}
+
+TEST(EngineStart, AFailedEngineNeitherLightsOffNorKeepsBurning) {
+  World w = coldOnRunway();
+  applyKeyEvent(w, 66374, 1);  // battery master
+  applyKeyEvent(w, 65983, 1);  // fuel on
+  applyKeyEvent(w, 66313, 1);  // engine 1 failed
+  run(w, 15, nullptr, 65932);
+  EXPECT_NEAR(w.engines[0].nhPct, EngineLimits::kStarterNhPct, 2) << "the starter still turns it";
+  EXPECT_FALSE(w.engines[0].combustion);
+
+  applyKeyEvent(w, 66313, 1);  // repaired: the turning starter lights it
+  run(w, 2, nullptr, 65932);
+  EXPECT_TRUE(w.engines[0].combustion);
+  run(w, 20);
+  EXPECT_TRUE(w.engines[0].combustion) << "no starter needed once it burns";
+
+  applyKeyEvent(w, 66313, 1);
+  run(w, 0.1);
+  EXPECT_FALSE(w.engines[0].combustion);
+  EXPECT_FALSE(w.engines[1].failed);
+}
+
+TEST(EngineStart, FuelWithoutTheStarterLightsNothing) {
+  World w = coldOnRunway();
+  applyKeyEvent(w, 66374, 1);
+  applyKeyEvent(w, 65988, 1);
+  w.engines[1].nhPct = 20;  // spinning down from a start
+  run(w, 5);
+  EXPECT_FALSE(w.engines[1].combustion);
 }
 
 TEST(EngineStart, StarterNeedsTheBattery) {

@@ -240,7 +240,14 @@ void drawLight(cairo_t* cr, Size size, const char* legend, Colour lens, bool lit
   cairo_fill(cr);
   if (legend != nullptr && legend[0] != '\0') {
     const Colour text = lit ? rgb(0x101010) : rgb(0x6E7074);
-    drawText(cr, w / 2, h / 2, legend, std::min(h * 0.45, w / (0.62 * std::strlen(legend) + 0.4)), text);
+    double fontSize = std::min(h * 0.45, w / (0.62 * std::strlen(legend) + 0.4));
+    // A long legend in bold capitals runs wider than the estimate: shrink it onto the lens.
+    selectFont(cr, fontSize, true);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, legend, &extents);
+    const double room = w - 2 * inset - 2;
+    if (extents.width > room && extents.width > 0) fontSize *= room / extents.width;
+    drawText(cr, w / 2, h / 2, legend, fontSize, text);
   }
 }
 

@@ -10,6 +10,7 @@ Registry allArtworks() {
   addClipboardArt(art);
   addPedestalArt(art);
   addOverheadArt(art);
+  addEngineArt(art);
   addWarningPanelArt(art);
   return art;
 }

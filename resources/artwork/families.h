@@ -11,6 +11,7 @@ void addCduArt(Registry& art);    // fms/cdu_art.cpp
 void addClipboardArt(Registry& art);  // services/clipboard_art.cpp
 void addPedestalArt(Registry& art);   // pedestal/pedestal_art.cpp
 void addOverheadArt(Registry& art);   // overhead/overhead_art.cpp
+void addEngineArt(Registry& art);     // engine/engine_art.cpp
 
 void addWarningPanelArt(Registry& art);  // annunciators/warning_art.cpp
 

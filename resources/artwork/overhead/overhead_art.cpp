@@ -18,38 +18,7 @@ namespace oh = gauges::overhead;
 
 constexpr double kPi = 3.14159265358979323846;
 
-struct PanelColours {
-  Colour plate;
-  Colour frame;
-  Colour title;
-  Colour caption;
-  Colour window;
-  Colour knob;
-};
-
-PanelColours panelColours(Lighting lighting) {
-  const Palette& p = palette(lighting);
-  if (lighting == Lighting::kDay) {
-    return {p.panel, rgb(0x5A6066), p.marks, p.marks, rgb(0x141414), rgb(0x2A2C2E)};
-  }
-  // At night the legends glow; the plate itself stays dark.
-  return {p.panel, rgb(0x2A2E30), p.marks, p.marks, rgb(0x111211), rgb(0x1C1E1D)};
-}
-
-// Text lines split at '|', the first centred on y.
-void drawCaption(cairo_t* cr, double x, double y, const char* caption, Colour colour) {
-  const std::string all = caption;
-  std::size_t start = 0;
-  for (int line = 0;; ++line) {
-    const std::size_t bar = all.find('|', start);
-    const std::string part = all.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
-    drawText(cr, x, y + line * 9.0, part.c_str(), 7.5, colour);
-    if (bar == std::string::npos) break;
-    start = bar + 1;
-  }
-}
-
-void drawKnob(cairo_t* cr, oh::Rect r, const PanelColours& c) {
+void drawKnob(cairo_t* cr, oh::Rect r, const PlateColours& c) {
   const double cx = r.x + r.width / 2.0, cy = r.y + r.height / 2.0, radius = r.height * 0.36;
   setColour(cr, c.knob);
   cairo_arc(cr, cx, cy, radius, 0, 2 * kPi);
@@ -67,7 +36,7 @@ void drawKnob(cairo_t* cr, oh::Rect r, const PanelColours& c) {
   drawText(cr, r.x + r.width - 3, cy, "+", 10, c.caption);
 }
 
-void drawDial(cairo_t* cr, oh::Point pivot, const char* caption, const PanelColours& c) {
+void drawDial(cairo_t* cr, oh::Point pivot, const char* caption, const PlateColours& c) {
   setColour(cr, c.window);
   roundedRectangle(cr, pivot.x - 30, pivot.y - 30, 60, 38, 4);
   cairo_fill(cr);
@@ -86,29 +55,13 @@ void drawDial(cairo_t* cr, oh::Point pivot, const char* caption, const PanelColo
   drawCaption(cr, pivot.x, pivot.y + 16, caption, c.caption);
 }
 
-void screw(cairo_t* cr, double x, double y, const Palette& p) {
-  setColour(cr, p.screw);
-  cairo_arc(cr, x, y, 2.5, 0, 2 * kPi);
-  cairo_fill(cr);
-}
-
 // One section at `at` on the bitmap.
 void paintSection(cairo_t* cr, oh::Section s, oh::Point at, Lighting lighting) {
-  const PanelColours c = panelColours(lighting);
+  const PlateColours c = plateColours(lighting);
   const oh::Rect frame = oh::kSectionLayouts[s].onPanel;
   cairo_save(cr);
   cairo_translate(cr, at.x, at.y);
-  setColour(cr, c.plate);
-  cairo_rectangle(cr, 0, 0, frame.width, frame.height);
-  cairo_fill(cr);
-  setColour(cr, c.frame);
-  cairo_set_line_width(cr, 1.5);
-  roundedRectangle(cr, 3.5, 3.5, frame.width - 7, frame.height - 7, 5);
-  cairo_stroke(cr);
-  for (double x : {8.0, frame.width - 8.0}) {
-    for (double y : {8.0, frame.height - 8.0}) screw(cr, x, y, palette(lighting));
-  }
-  drawText(cr, frame.width / 2.0, 13, oh::kSectionLayouts[s].title, 9, c.title);
+  drawPlate(cr, frame.size(), oh::kSectionLayouts[s].title, lighting);
 
   for (const oh::ControlLayout& ctl : oh::kControls) {
     if (ctl.section != s) continue;
@@ -144,7 +97,7 @@ void paintWholePanel(cairo_t* cr, Lighting lighting) {
     const auto section = static_cast<oh::Section>(s);
     paintSection(cr, section, oh::kSectionLayouts[s].onPanel.origin(), lighting);
   }
-  const PanelColours c = panelColours(lighting);
+  const PlateColours c = plateColours(lighting);
   const oh::Rect strip = oh::kViewStrip;
   setColour(cr, c.window);
   cairo_rectangle(cr, strip.x, strip.y, strip.width, strip.height);

@@ -80,12 +80,6 @@ void paintLeverSideways(cairo_t* cr, const SwitchImages& s, int index, const Swi
 }
 
 // Where a rotary position sits on the knob's arc, in degrees clockwise from twelve o'clock.
-double rotaryAngleDeg(const SwitchImages& s, int position) {
-  const int slot = s.slots != nullptr ? s.slots[position] : position;
-  const double spread = std::min(270.0, 45.0 * (s.count - 1));
-  return s.count > 1 ? -spread / 2 + spread * slot / (s.count - 1) : 0.0;
-}
-
 void paintRotary(cairo_t* cr, const SwitchImages& s, int index, const SwitchColours& c) {
   const double w = s.size.width, h = s.size.height, cx = w / 2, cy = h / 2;
   const double r = std::min(w, h) * 0.5;
@@ -172,6 +166,52 @@ void paintSwitch(cairo_t* cr, const SwitchImages& s, int index, Lighting lightin
 }
 
 }  // namespace
+
+double rotaryAngleDeg(const SwitchImages& s, int position) {
+  const int slot = s.slots != nullptr ? s.slots[position] : position;
+  const double spread = std::min(270.0, 45.0 * (s.count - 1));
+  return s.count > 1 ? -spread / 2 + spread * slot / (s.count - 1) : 0.0;
+}
+
+PlateColours plateColours(Lighting lighting) {
+  const Palette& p = palette(lighting);
+  if (lighting == Lighting::kDay) {
+    return {p.panel, rgb(0x5A6066), p.marks, p.marks, rgb(0x141414), rgb(0x2A2C2E)};
+  }
+  // At night the legends glow; the plate itself stays dark.
+  return {p.panel, rgb(0x2A2E30), p.marks, p.marks, rgb(0x111211), rgb(0x1C1E1D)};
+}
+
+void drawCaption(cairo_t* cr, double x, double y, const char* caption, Colour colour) {
+  const std::string all = caption;
+  std::size_t start = 0;
+  for (int line = 0;; ++line) {
+    const std::size_t bar = all.find('|', start);
+    const std::string part = all.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+    drawText(cr, x, y + line * 9.0, part.c_str(), 7.5, colour);
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+}
+
+void drawPlate(cairo_t* cr, Size size, const char* title, Lighting lighting) {
+  const PlateColours c = plateColours(lighting);
+  setColour(cr, c.plate);
+  cairo_rectangle(cr, 0, 0, size.width, size.height);
+  cairo_fill(cr);
+  setColour(cr, c.frame);
+  cairo_set_line_width(cr, 1.5);
+  roundedRectangle(cr, 3.5, 3.5, size.width - 7, size.height - 7, 5);
+  cairo_stroke(cr);
+  setColour(cr, palette(lighting).screw);
+  for (double x : {8.0, size.width - 8.0}) {
+    for (double y : {8.0, size.height - 8.0}) {
+      cairo_arc(cr, x, y, 2.5, 0, 2 * kPi);
+      cairo_fill(cr);
+    }
+  }
+  drawText(cr, size.width / 2.0, 13, title, 9, c.title);
+}
 
 void addSwitchImages(Registry& art, const SwitchImages& images) {
   const SwitchImages s = images;

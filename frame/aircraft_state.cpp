@@ -19,7 +19,11 @@ AircraftState::AircraftState(const ModuleEnvironment& environment) : environment
   switches.connectControls(&panelControls);
 }
 
-AircraftState::~AircraftState() { switches.connectControls(nullptr); }
+// The link goes last; before it, the host's controls go back to the pilot.
+AircraftState::~AircraftState() {
+  guidanceWriter_.release(link.dataLink);
+  switches.connectControls(nullptr);
+}
 
 void AircraftState::runCycle() {
   // Host variables, then the add-on data link: this cycle's values, the aircraft's paths and the
@@ -42,7 +46,12 @@ void AircraftState::runCycle() {
   // the clock and gear indication, then:
   clipboard.update(now_, clipboardInputs(link.notesFilePath));
   gearIndication.update(now_, gearInputs(link.samples));
-  // the flight guidance with the advisory display, wipers and cabin pressure, then the engines:
+  // the flight guidance, which ends with the advisory display, then:
+  guidance.update(now_, flightGuidanceInputs(link.samples, link.addon, link.dataLink.connected(),
+                                             altitudePreselector, fms.guidance()),
+                  doors);
+  guidanceWriter_.write(link.dataLink, guidance.linkCommands());
+  // the wipers and cabin pressure, then the engines:
   engines.update(now_, enginesInputs(link.samples), doors);
   // then:
   weatherRadar.update(now_, weatherRadarInputs(link.samples, link.addon));

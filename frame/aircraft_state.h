@@ -12,6 +12,9 @@
 #include "fms/fms_core.h"
 #include "frame/frame_effects.h"
 #include "frame/host_link.h"
+#include "frame/wiring.h"
+#include "guidance/advisory.h"
+#include "guidance/altitude_preselector.h"
 #include "guidance/flight_guidance.h"
 #include "services/clipboard/clipboard.h"
 #include "services/saved_state.h"
@@ -100,12 +103,14 @@ class AircraftState {
   // The one owner of the panel's DC power: electrical.state().dcPowerAvailable.
   systems::Electrical electrical;
   // The panel lighting and daylight state come here.
-  std::int32_t guidanceCounter = 10000;
+  // The AltSel knob's value, which ALT SEL captures.
+  guidance::AltitudePreselector altitudePreselector;
   // The clock comes here.
   systems::GearIndication gearIndication;
   services::Clipboard clipboard;  // with the attitude director's settings
-  // The advisory display comes here.
-  guidance::FlightGuidance guidance;
+  guidance::Advisory advisory;
+  // Flies the flight management's commanded heading in LNAV: it gets it as an input each cycle.
+  guidance::FlightGuidance guidance{advisory};
   // The de-ice sequencer comes here.
   systems::Apu apu;
   // The wipers and cabin pressure controller come here.
@@ -130,6 +135,7 @@ class AircraftState {
  private:
   CycleContext now_;
   PowerEdge powerEdge_;
+  GuidanceLinkWriter guidanceWriter_;
   bool stateSaved_ = false;
 };
 

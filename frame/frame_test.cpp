@@ -212,7 +212,7 @@ TEST_F(ModuleTest, SavedSelectionsComeBackAsDefaultsAfterDestroyAndCreate) {
   EXPECT_STREQ(state->flags.storeLocation->folderName, "Orvek");
   EXPECT_EQ(state->flags.soundVolume, 80);
   EXPECT_FALSE(state->flags.fmcKeyboardActive);
-  EXPECT_EQ(state->guidanceCounter, 10000);
+  EXPECT_EQ(state->altitudePreselector.valueFt(), 10000);
   state->airspeedBug.stepUp();
   state->rmiSources.left = 1;
   Linkage.moduleDeinit();

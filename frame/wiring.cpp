@@ -9,6 +9,13 @@ namespace xaq::frame {
 
 namespace {
 constexpr double kNormalSimulationRate = 256.0;  // the host's rate units
+constexpr std::uint32_t kNoBackCourseBit = 0x20;  // of the NAV 1 receiver flags (46)
+
+// Ground speed along the track: the true airspeed less the wind on the nose.
+double groundSpeedKt(const HostSamples& s) {
+  const double speed = s.trueAirspeedKt - s.headwindKt;
+  return speed > 0.0 ? speed : 0.0;
+}
 }  // namespace
 
 CycleContext cycleContext(const HostSamples& s) {
@@ -67,6 +74,67 @@ fms::GuidanceInput fmsGuidanceInputs(const HostSamples& s) {
   return in;
 }
 
+guidance::FlightGuidanceInputs flightGuidanceInputs(const HostSamples& s, const services::datalink::AddonValues& addon,
+                                                    bool linkConnected,
+                                                    const guidance::AltitudePreselector& preselector,
+                                                    const fms::GuidanceOutput& fmsLastCycle) {
+  guidance::FlightGuidanceInputs in;
+  in.onGround = s.onGround;
+  in.indicatedAirspeedKt = s.indicatedAirspeedKt;
+  in.trueAirspeedKt = s.trueAirspeedKt;
+  in.accelerationKtPerSec = s.accelerationKtPerSec;
+  in.groundSpeedKt = groundSpeedKt(s);
+  in.verticalSpeedFpm = s.verticalSpeedFpm;
+  in.altitudeFt = s.altitudeFt;
+  in.radioAltitudeFt = s.radioAltitudeFt;
+  in.pitchUpDeg = -s.attitudePitchDeg;  // the host's pitch is nose-down positive
+  in.bankDeg = s.attitudeBankDeg;
+  in.headingDeg = s.headingMagDeg;
+  in.headingBugDeg = s.headingBugDeg;
+  in.outsideAirTempC = s.outsideAirTempC;
+  in.courseDeviation = s.nav1Deviation;
+  in.glideslopeDeviation = s.glideslopeDeviation;
+  in.navSignalValid = s.nav1SignalValid;
+  in.localizerTuned = s.nav1LocalizerTuned;
+  in.noBackCourse = (static_cast<std::uint32_t>(s.nav1Flags > 0 ? s.nav1Flags : 0) & kNoBackCourseBit) != 0;
+  in.hostAutopilot = s.hostAutopilot;
+  in.hostYawDamper = s.hostYawDamper;
+  in.hostNavHold = s.hostNavHold;
+  in.hostApproachHold = s.hostApproachHold;
+  in.hostBackCourseHold = s.hostBackCourseHold;
+  in.hostNavSteeringBankDeg = s.hostFdBankDeg;
+  in.aileronPosition = s.aileronPosition;
+  in.elevatorPosition = s.elevatorPosition;
+  in.elevatorTrimPosition = s.elevatorTrimPosition;
+  in.paused = s.pauseFlags[0] || s.pauseFlags[1];
+  in.linkConnected = linkConnected;
+  in.linkGlideslopeAngleDeg = addon.glideslopeAngleDeg;
+  in.preselectedAltitudeFt = preselector.valueFt();
+  in.fmsCommandedHeadingLastCycleDeg = fmsLastCycle.steeringCourse;
+  return in;
+}
+
+void GuidanceLinkWriter::write(services::datalink::DataLink& link, const guidance::LinkCommands& c) {
+  namespace offsets = services::datalink::offsets;
+  if (!link.connected() || !link.versionOk()) {
+    lastDisconnect_ = -1;
+    return;
+  }
+  if (c.controlDisconnect != lastDisconnect_) {
+    lastDisconnect_ = link.singleWrite(offsets::kControlDisconnect, 1, &c.controlDisconnect) ? c.controlDisconnect : -1;
+  }
+  if (c.writeAileron) link.singleWrite(offsets::kAileronCommand, 2, &c.aileronWord);
+  if (c.writeElevator) link.singleWrite(offsets::kElevatorCommand, 2, &c.elevatorWord);
+  if (c.writeTrim) link.singleWrite(offsets::kElevatorTrim, 2, &c.trimWord);
+}
+
+void GuidanceLinkWriter::release(services::datalink::DataLink& link) {
+  if (lastDisconnect_ <= 0 || !link.connected() || !link.versionOk()) return;
+  const std::uint8_t none = 0;
+  link.singleWrite(services::datalink::offsets::kControlDisconnect, 1, &none);
+  lastDisconnect_ = 0;
+}
+
 fms::CduInputs cduInputs(const HostSamples& s, const systems::ElectricalState& electrical) {
   fms::CduInputs in;
   in.avionicsPowered = electrical.dcPowerAvailable;
@@ -74,8 +142,7 @@ fms::CduInputs cduInputs(const HostSamples& s, const systems::ElectricalState& e
   in.fuelOnBoardLb = s.totalFuelLb;
   in.fuelFlowPph = s.fuelFlowPph[0] + s.fuelFlowPph[1];
   in.indicatedAirspeedKt = s.indicatedAirspeedKt;
-  // Ground speed along the track: the true airspeed less the wind on the nose.
-  in.groundSpeedKt = s.trueAirspeedKt - s.headwindKt > 0.0 ? s.trueAirspeedKt - s.headwindKt : 0.0;
+  in.groundSpeedKt = groundSpeedKt(s);
   in.outsideAirTempC = s.outsideAirTempC;
   double utc = in.guidance.timeOfDaySec - s.zuluOffsetHours * 3600.0;
   utc = std::isfinite(utc) ? std::fmod(std::fmod(utc, 86400.0) + 86400.0, 86400.0) : 0.0;

@@ -9,12 +9,15 @@
 #include "fms/cdu/cdu.h"
 #include "fms/guidance/lateral_guidance.h"
 #include "frame/host_samples.h"
+#include "guidance/altitude_preselector.h"
+#include "guidance/flight_guidance.h"
 #include "systems/annunciation/annunciators.h"
 #include "systems/electrical/apu.h"
 #include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
 #include "systems/engines/gear_indication.h"
 #include "services/clipboard/clipboard.h"
+#include "services/datalink/data_link.h"
 #include "services/datalink/link_values.h"
 #include "systems/switches/radios.h"
 #include "systems/switches/weather_radar.h"
@@ -31,6 +34,27 @@ systems::RadiosInputs radiosInputs(const HostSamples& samples);
 // The cloud layers come from the data link.
 systems::WeatherRadarInputs weatherRadarInputs(const HostSamples& samples,
                                                const services::datalink::AddonValues& addon);
+
+// The flight management's lateral guidance updates after the flight guidance: its commanded
+// heading is the previous cycle's.
+guidance::FlightGuidanceInputs flightGuidanceInputs(const HostSamples& samples,
+                                                    const services::datalink::AddonValues& addon,
+                                                    bool linkConnected,
+                                                    const guidance::AltitudePreselector& preselector,
+                                                    const fms::GuidanceOutput& fmsLastCycle);
+// The flight guidance's words through the add-on: the control words whenever a channel flew, the
+// control-disconnect byte whenever it changes and again after every reconnect (the add-on keeps
+// the last one written). Nothing is sent while the link is not usable: the link's own update
+// reconnects.
+class GuidanceLinkWriter {
+ public:
+  void write(services::datalink::DataLink& link, const guidance::LinkCommands& commands);
+  // When the aircraft is released: the host's controls go back to the pilot.
+  void release(services::datalink::DataLink& link);
+
+ private:
+  int lastDisconnect_ = -1;  // -1: not written on this connection
+};
 
 fms::GuidanceInput fmsGuidanceInputs(const HostSamples& samples);
 

@@ -38,6 +38,7 @@ int apuGeneratorLamp(const AircraftState& a) {
   return a.apu.indications(family::dcPowerAvailable(a)).generatorLight;
 }
 int apuBleedLamp(const AircraftState& a) { return a.apu.indications(family::dcPowerAvailable(a)).bleedLight; }
+int engineStartLamp(const AircraftState& a) { return a.engines.lights().start; }
 
 void auxInverterLeft(AircraftState& a, Effects& e) { a.switches.auxInverterLeft(e); }
 void auxInverterRight(AircraftState& a, Effects& e) { a.switches.auxInverterRight(e); }

@@ -48,6 +48,7 @@ int acExternalPowerLamp(const AircraftState& a);
 int apuAvailableLamp(const AircraftState& a);
 int apuGeneratorLamp(const AircraftState& a);
 int apuBleedLamp(const AircraftState& a);
+int engineStartLamp(const AircraftState& a);
 
 // ---- actions ----
 
@@ -273,7 +274,7 @@ static_assert(behavioursInOrder(), "kBehaviours is indexed by Ctl and matches th
 inline constexpr abi::ValueCallback kLampImages[] = {
     &family::lightImage<&dcExternalPowerLamp>, &family::lightImage<&acExternalPowerLamp>,
     &family::lightImage<&apuAvailableLamp>,    &family::lightImage<&apuGeneratorLamp>,
-    &family::lightImage<&apuBleedLamp>,
+    &family::lightImage<&apuBleedLamp>,      &family::lightImage<&engineStartLamp>,
 };
 static_assert(std::size(kLampImages) == static_cast<std::size_t>(Lamp::kCount));
 

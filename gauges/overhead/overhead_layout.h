@@ -76,6 +76,9 @@ inline constexpr SwitchImages kApuAvailLightArt{14222, 0, SwitchLook::kLight, 2,
 inline constexpr SwitchImages kApuBleedLightArt{14224, 0, SwitchLook::kLight, 2, {44, 18}, nullptr, "BLEED", 0x40E060};
 // The APU generator switchlight: on line, then available with the switch off.
 inline constexpr SwitchImages kApuGenLightArt{14226, 0, SwitchLook::kLight, 3, {44, 18}, nullptr, "ON|OFF", 0x40E060};
+// The engine start light: an engine selected, then its start running.
+inline constexpr SwitchImages kEngineStartLightArt{14240, 0, SwitchLook::kLight, 3, {32, 18}, nullptr, "SELECT|START",
+                                                   0xFFC040};
 
 // The battery temperature needles: 1 at 15 degrees C (left), 0 at 80 (right).
 inline constexpr std::uint32_t kBatteryNeedleId = 14230;
@@ -207,7 +210,9 @@ static_assert(controlsInOrder(), "kControls is indexed by Ctl");
 
 // ---- lights, readouts and needles ----
 
-enum class Lamp : std::int32_t { kExternalPowerDc, kExternalPowerAc, kApuAvailable, kApuGenerator, kApuBleed, kCount };
+enum class Lamp : std::int32_t {
+  kExternalPowerDc, kExternalPowerAc, kApuAvailable, kApuGenerator, kApuBleed, kEngineStart, kCount
+};
 
 struct LampLayout {
   Lamp lamp;
@@ -222,6 +227,7 @@ inline constexpr LampLayout kLamps[] = {
     {Lamp::kApuAvailable, kEngineStartApu, {68, 124, 44, 18}, &kApuAvailLightArt},
     {Lamp::kApuGenerator, kEngineStartApu, {124, 124, 44, 18}, &kApuGenLightArt},
     {Lamp::kApuBleed, kEngineStartApu, {180, 124, 44, 18}, &kApuBleedLightArt},
+    {Lamp::kEngineStart, kEngineStartApu, {222, 39, 32, 18}, &kEngineStartLightArt},
 };
 static_assert(std::size(kLamps) == static_cast<std::size_t>(Lamp::kCount));
 

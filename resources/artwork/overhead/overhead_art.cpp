@@ -121,7 +121,7 @@ void addOverheadArt(Registry& art) {
   for (const oh::SwitchImages* images :
        {&oh::kToggleArt, &oh::kRotary3Art, &oh::kRotary4Art, &oh::kPropTimerArt, &oh::kRotary6Art, &oh::kRotary8Art,
         &oh::kPushArt, &oh::kLeverArt, &oh::kSidewaysArt, &oh::kSpringArt, &oh::kExtPowerLightArt,
-        &oh::kApuAvailLightArt, &oh::kApuBleedLightArt, &oh::kApuGenLightArt}) {
+        &oh::kApuAvailLightArt, &oh::kApuBleedLightArt, &oh::kApuGenLightArt, &oh::kEngineStartLightArt}) {
     addSwitchImages(art, *images);
   }
   const NeedleLayout needle{oh::kBatteryNeedleId, {0, 0}, oh::kBatteryNeedleSize, oh::kBatteryNeedlePivot};

@@ -55,7 +55,7 @@ void AircraftState::runCycle() {
   engines.update(now_, enginesInputs(link.samples), doors);
   // then:
   weatherRadar.update(now_, weatherRadarInputs(link.samples, link.addon));
-  // the fuel, then:
+  fuel.update(now_);
   airspeedBug.update(now_, airspeedBugInputs(link.samples));
   // the EFIS display-control panel, then:
   annunciators.update(now_, annunciatorInputs(link.samples));

@@ -10,6 +10,7 @@
 #include "displays/analog/airspeed_bug.h"
 #include "fms/cdu/cdu.h"
 #include "fms/fms_core.h"
+#include "frame/addon_tanks.h"
 #include "frame/frame_effects.h"
 #include "frame/host_link.h"
 #include "frame/wiring.h"
@@ -27,6 +28,7 @@
 #include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
 #include "systems/engines/gear_indication.h"
+#include "systems/fuel/fuel.h"
 #include "systems/switches/panel_switches.h"
 #include "systems/switches/radios.h"
 #include "systems/switches/weather_radar.h"
@@ -118,7 +120,9 @@ class AircraftState {
   // The overhead's engine start reaches the engines through the switches.
   PanelControlRouting panelControls{engines, switches.heldControls()};
   systems::WeatherRadar weatherRadar;
-  // The fuel transfer comes here.
+  // The fuel panel; its transfer rewrites the add-on's tank levels.
+  AddonTanks addonTanks{link.dataLink};
+  systems::Fuel fuel{addonTanks};
   // The EFIS display-control panel: the pedestal's controls keep their settings in it until the
   // glass displays bring theirs.
   displays::HeldEfisControls efisControls;

@@ -13,9 +13,7 @@
   X(FF2_V) X(AltSel) X(AltSelector_V) X(TurnSlip) X(TurnSlip_V)                                    \
   X(LeftGlareshield) X(Clock_V) X(NAV1) X(NAV1_V) X(NAV2) X(NAV2_V) X(autopilot) X(autopilot_V)    \
   X(gear) X(gear_V) X(StandbyADI) X(StandbyADIV) X(ADI) X(ADI_V) X(Advisory) X(AdvisoryV)          \
-  X(Annunciators) X(Annunciators_V) X(FuelTankTemp)                                              \
-  X(FuelTankTempV) X(FuelTemp_V) X(FUEL)                                                           \
-  X(Fuel1_V) X(Fuel2_V) X(FuelInd_V) X(Airspeed_G) X(RMI_G) X(EHSI)                     \
+  X(Annunciators) X(Annunciators_V) X(Airspeed_G) X(RMI_G) X(EHSI)                              \
   X(TCAS) X(TCAS_V) X(EADI_V) X(EHSI_V) X(Compass_V)
 
 namespace xaq::gauges {

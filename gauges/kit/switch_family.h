@@ -98,6 +98,7 @@ enum class Areas : std::int32_t {
   kLeftRight,    // left half decreases, right half increases
   kLowerUpper,   // lower half decreases, upper half increases
   kHostEvent,    // no group, no callback: the host triggers `event`
+  kTooltipOnly,  // a group with its tooltip and nothing to click (a dial's reading)
 };
 
 inline constexpr std::uint32_t kClick = abi::kMouseLeftSingle;
@@ -111,7 +112,15 @@ struct Control {
   abi::MouseCallback second = nullptr;  // the increasing half
   std::uint32_t flags = kClick;
   std::uint32_t event = 0;              // kHostEvent only
+  // A tooltip with inserts ("%1!s!"): the host fills each argument's record first.
+  abi::TooltipArgument* arguments = nullptr;
+  std::uint32_t argumentCount = 0;
 };
+
+constexpr Control readingTooltip(layout::Rect rect, const char* tooltip, abi::TooltipArgument* arguments,
+                                 std::uint32_t argumentCount) {
+  return {rect, tooltip, Areas::kTooltipOnly, nullptr, nullptr, kClick, 0, arguments, argumentCount};
+}
 
 constexpr Control hostEventStrip(layout::Rect rect, std::uint32_t event) {
   return {rect, nullptr, Areas::kHostEvent, nullptr, nullptr, kClick, event};
@@ -124,6 +133,8 @@ constexpr std::size_t mouseRecordCount(std::span<const Control> controls) {
   for (const Control& c : controls) {
     if (c.areas == Areas::kHostEvent) {
       n += 1;
+    } else if (c.areas == Areas::kTooltipOnly) {
+      n += 3;
     } else {
       n += c.areas == Areas::kOne ? 4 : 5;
     }
@@ -143,14 +154,14 @@ constexpr std::array<abi::MouseRecord, M> mouseTable(std::span<const Control> co
       continue;
     }
     t[i++] = mouseGroup(r.x, r.y, r.width, r.height);
-    t[i++] = mouseTooltip(c.tooltip);
+    t[i++] = mouseTooltip(c.tooltip, c.arguments, c.argumentCount);
     if (c.areas == Areas::kOne) {
       t[i++] = mouseArea(r.x, r.y, r.width, r.height, abi::kCursorHand, c.flags, c.first);
     } else if (c.areas == Areas::kLeftRight) {
       const int half = r.width / 2;
       t[i++] = mouseArea(r.x, r.y, half, r.height, abi::kCursorDown, c.flags, c.first);
       t[i++] = mouseArea(r.x + half, r.y, r.width - half, r.height, abi::kCursorUp, c.flags, c.second);
-    } else {
+    } else if (c.areas == Areas::kLowerUpper) {
       const int half = r.height / 2;
       t[i++] = mouseArea(r.x, r.y, r.width, half, abi::kCursorUp, c.flags, c.second);
       t[i++] = mouseArea(r.x, r.y + half, r.width, r.height - half, abi::kCursorDown, c.flags, c.first);

@@ -11,6 +11,7 @@ Registry allArtworks() {
   addPedestalArt(art);
   addOverheadArt(art);
   addEngineArt(art);
+  addFuelArt(art);
   addWarningPanelArt(art);
   return art;
 }

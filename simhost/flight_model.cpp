@@ -18,6 +18,10 @@ constexpr double kReferenceQbar = 0.5 * kSeaLevelDensity * (150 * kFpsPerKnot) *
 constexpr double kFlapRatePerSecond = 16384.0 / 12.0;
 constexpr double kGearRatePerSecond = 16384.0 / 7.0;
 constexpr double kMinAirborneSpeedFps = 30.0;
+// Full aileron at the reference dynamic pressure rolls at this rate (degrees per second); the
+// roll rate follows the aileron with this time constant.
+constexpr double kRollRatePerAileronDps = 36.7;
+constexpr double kRollLagSeconds = 0.08;
 
 void moveToward(double& value, double target, double maxStep) {
   if (value < target) value = std::min(target, value + maxStep);
@@ -148,10 +152,12 @@ void stepFlightModel(World& world, double dt) {
     a.groundTrackDeg = a.headingTrueDeg;
     if (lift > weight && a.pitchDeg > 0) a.onGround = false;  // the wing takes over
   } else {
-    // Roll: the aileron sets a roll rate (positive aileron rolls left); the bank then holds.
+    // Roll: the aileron sets a roll rate (positive aileron rolls left), reached within a tenth of
+    // a second as the host's own roll does; the bank then holds.
     const double aileron = std::clamp(c.aileron / kAxisFull, -1.0, 1.0);
-    const double rollAccel = 110.0 * std::min(effect, 2.0) * -aileron - 3.0 * a.rollRateDps;
-    a.rollRateDps = std::clamp(a.rollRateDps + rollAccel * dt, -60.0, 60.0);
+    const double rollRateTarget = kRollRatePerAileronDps * std::min(effect, 2.0) * -aileron;
+    a.rollRateDps += (rollRateTarget - a.rollRateDps) * (1.0 - std::exp(-dt / kRollLagSeconds));
+    a.rollRateDps = std::clamp(a.rollRateDps, -60.0, 60.0);
     a.bankDeg = std::clamp(a.bankDeg + a.rollRateDps * dt, -85.0, 85.0);
 
     const double v = std::max(speed, kMinAirborneSpeedFps);

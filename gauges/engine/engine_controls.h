@@ -106,13 +106,7 @@ inline constexpr ControlBehaviour kBehaviours[] = {
 };
 static_assert(std::size(kBehaviours) == static_cast<std::size_t>(Ctl::kCount));
 
-constexpr bool behavioursInOrder() {
-  for (std::size_t i = 0; i < std::size(kBehaviours); ++i) {
-    if (static_cast<std::size_t>(kBehaviours[i].control) != i) return false;
-  }
-  return true;
-}
-static_assert(behavioursInOrder(), "kBehaviours is indexed by Ctl");
+static_assert(layout::indexedByControl(kBehaviours), "kBehaviours is indexed by Ctl");
 
 inline constexpr abi::ValueCallback kLampImages[] = {&family::lightImage<&featherIndicator<0>>,
                                                     &family::lightImage<&featherIndicator<1>>};

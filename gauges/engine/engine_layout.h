@@ -83,13 +83,7 @@ inline constexpr ControlLayout kControls[] = {
 };
 static_assert(std::size(kControls) == static_cast<std::size_t>(Ctl::kCount));
 
-constexpr bool controlsInOrder() {
-  for (std::size_t i = 0; i < std::size(kControls); ++i) {
-    if (static_cast<std::size_t>(kControls[i].control) != i) return false;
-  }
-  return true;
-}
-static_assert(controlsInOrder(), "kControls is indexed by Ctl");
+static_assert(layout::indexedByControl(kControls), "kControls is indexed by Ctl");
 
 constexpr bool isLight(const ControlLayout& c) { return c.images->look == SwitchLook::kLight; }
 

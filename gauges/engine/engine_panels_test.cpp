@@ -20,32 +20,9 @@
 namespace xaq::gauges {
 namespace {
 
-struct Group {
-  std::string tooltip;
-  abi::MouseRecord* tooltipRecord = nullptr;
-  std::vector<abi::MouseRecord*> areas;
-};
-
-std::vector<Group> groupsOf(abi::GaugeHeader& g) {
-  std::vector<Group> out;
-  int depth = 0;
-  for (abi::MouseRecord* r = g.mouseTable; r->kind != abi::kMouseEnd; ++r) {
-    if (r->kind == abi::kMouseGroup && ++depth == 2) out.push_back({});
-    if (r->kind == abi::kMouseEndGroup) --depth;
-    if (depth == 2 && r->kind == abi::kMouseTooltip) {
-      out.back().tooltip = r->target.tooltipText;
-      out.back().tooltipRecord = r;
-    }
-    if (depth == 2 && r->kind == abi::kMouseArea) out.back().areas.push_back(r);
-  }
-  return out;
-}
-
-std::vector<abi::ElementHeader*> childrenOf(abi::GaugeHeader& g) {
-  std::vector<abi::ElementHeader*> out;
-  for (abi::ElementHeader* const* c = g.elements[0]->children; *c != nullptr; ++c) out.push_back(*c);
-  return out;
-}
+using testing::childrenOf;
+using testing::Group;
+using testing::groupsOf;
 
 abi::ElementHeader* elementWithImage(abi::GaugeHeader& g, std::uint32_t id, int nth = 0) {
   for (abi::ElementHeader* e : childrenOf(g)) {

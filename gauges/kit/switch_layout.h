@@ -3,6 +3,7 @@
 // like, and the bitmap ids of its images. Plain constexpr data, so the artwork generator draws
 // each switch image at the size of its mouse rectangle and the panel's legends beside it.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "gauges/kit/layout.h"
@@ -42,5 +43,15 @@ struct SwitchImages {
   const char* legend = nullptr;  // lights: the text on the lens
   std::uint32_t lensColour = 0;  // lights: 0xRRGGBB
 };
+
+// True when every entry's `control` is its own index: the panels' tables are indexed by their
+// control enums.
+template <typename T, std::size_t N>
+constexpr bool indexedByControl(const T (&table)[N]) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (static_cast<std::size_t>(table[i].control) != i) return false;
+  }
+  return true;
+}
 
 }  // namespace xaq::gauges::layout

@@ -29,28 +29,9 @@ abi::GaugeHeader* const kPieces[] = {&gauge_VCOverhead1, &gauge_VCOverhead2, &ga
                                      &gauge_VCOverhead4, &gauge_VCOverhead5, &gauge_VCOverhead6,
                                      &gauge_VCOverhead7};
 
-struct Group {
-  std::string tooltip;
-  std::vector<abi::MouseRecord*> areas;
-};
-
-std::vector<Group> groupsOf(abi::GaugeHeader& g) {
-  std::vector<Group> out;
-  int depth = 0;
-  for (abi::MouseRecord* r = g.mouseTable; r->kind != abi::kMouseEnd; ++r) {
-    if (r->kind == abi::kMouseGroup && ++depth == 2) out.push_back({});
-    if (r->kind == abi::kMouseEndGroup) --depth;
-    if (depth == 2 && r->kind == abi::kMouseTooltip) out.back().tooltip = r->target.tooltipText;
-    if (depth == 2 && r->kind == abi::kMouseArea) out.back().areas.push_back(r);
-  }
-  return out;
-}
-
-std::vector<abi::ElementHeader*> childrenOf(abi::GaugeHeader& g) {
-  std::vector<abi::ElementHeader*> out;
-  for (abi::ElementHeader* const* c = g.elements[0]->children; *c != nullptr; ++c) out.push_back(*c);
-  return out;
-}
+using testing::childrenOf;
+using testing::Group;
+using testing::groupsOf;
 
 // The overhead's controls as the crew reads their tooltips, with how many there are.
 const std::map<std::string, int> kTooltips = {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "frame/abi/element_axes.h"
 #include "frame/abi/host_abi.h"
@@ -38,6 +40,36 @@ inline double applyFirstValue(abi::ElementHeader* e, const std::map<std::uint32_
     auto found = hostValues.find(r.id);
     r.value = found != hostValues.end() ? found->second : 0.0;
   });
+}
+
+// A control's mouse group: its tooltip record (null without one) and its areas.
+struct Group {
+  std::string tooltip;
+  abi::MouseRecord* tooltipRecord = nullptr;
+  std::vector<abi::MouseRecord*> areas;
+};
+
+// The groups inside a gauge's outer group, in table order.
+inline std::vector<Group> groupsOf(abi::GaugeHeader& g) {
+  std::vector<Group> out;
+  int depth = 0;
+  for (abi::MouseRecord* r = g.mouseTable; r->kind != abi::kMouseEnd; ++r) {
+    if (r->kind == abi::kMouseGroup && ++depth == 2) out.push_back({});
+    if (r->kind == abi::kMouseEndGroup) --depth;
+    if (depth == 2 && r->kind == abi::kMouseTooltip) {
+      out.back().tooltip = r->target.tooltipText;
+      out.back().tooltipRecord = r;
+    }
+    if (depth == 2 && r->kind == abi::kMouseArea) out.back().areas.push_back(r);
+  }
+  return out;
+}
+
+// The children of a gauge's top element.
+inline std::vector<abi::ElementHeader*> childrenOf(abi::GaugeHeader& g) {
+  std::vector<abi::ElementHeader*> out;
+  for (abi::ElementHeader* const* c = g.elements[0]->children; *c != nullptr; ++c) out.push_back(*c);
+  return out;
 }
 
 }  // namespace xaq::gauges::testing

@@ -7,33 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "frame/abi/element_axes.h"
-#include "tests/sil/host_fixture.h"
+#include "tests/sil/panel_clicks.h"
 
 namespace xaq::sim {
 namespace {
 
-class FuelClicks : public testing::ModuleHost {
- protected:
-  // The images the host applies to the gauge's switches and lights this frame.
-  std::vector<double> icons(abi::GaugeHeader* g) {
-    std::vector<double> out;
-    for (abi::ElementHeader* const* c = g->elements[0]->children; *c != nullptr; ++c) {
-      if ((*c)->kind != abi::kIcon) continue;
-      const abi::ElementAxes axes = abi::elementAxes(*c);
-      out.push_back(axes.count > 0 ? host->applyValue(axes.axis[0], *c) : 0.0);
-    }
-    return out;
-  }
-  std::vector<int> playsSince(std::size_t from) {
-    std::vector<int> slots;
-    const auto& calls = host->sound.calls();
-    for (std::size_t i = from; i < calls.size(); ++i) {
-      if (calls[i].operation == "play") slots.push_back(calls[i].slot);
-    }
-    return slots;
-  }
-};
+using FuelClicks = testing::PanelClicks;
 
 TEST_F(FuelClicks, EveryAreaOfThePanelAndItsPieceAnswersItsClick) {
   struct Expected {
@@ -59,7 +38,7 @@ TEST_F(FuelClicks, EveryAreaOfThePanelAndItsPieceAnswersItsClick) {
       if (r->kind == abi::kMouseGroup) tooltip.clear();
       if (r->kind == abi::kMouseTooltip) tooltip = r->target.tooltipText;
       if (r->kind != abi::kMouseArea) continue;
-      const std::vector<double> before = icons(g);
+      const std::vector<double> before = values(g);
       const std::size_t events = host->events().size();
       const std::size_t sounds = host->sound.calls().size();
       ASSERT_TRUE(host->click(g, r->x + r->width / 2, r->y + r->height / 2, MouseButton::kLeft)) << name;
@@ -75,7 +54,7 @@ TEST_F(FuelClicks, EveryAreaOfThePanelAndItsPieceAnswersItsClick) {
       ASSERT_LT(k, expected.size()) << what;
       EXPECT_EQ(tooltip, expected[k].tooltip) << what;
       EXPECT_EQ(playsSince(sounds), std::vector<int>{expected[k].slot}) << what;
-      EXPECT_NE(icons(g), before) << "the switch image moves: " << what;
+      EXPECT_NE(values(g), before) << "the switch image moves: " << what;
       ++k;
     }
     EXPECT_EQ(k, expected.size()) << name;

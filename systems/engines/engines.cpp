@@ -86,13 +86,12 @@ void Engines::runStart(const EnginesInputs& in, Effects& effects) {
 void Engines::keepIgnition(const EnginesInputs& in, Effects& effects) {
   const std::int32_t ignition[2] = {switches_.state().ignitionControl1, switches_.state().ignitionControl2};
   for (int e = 0; e < 2; ++e) {
-    const bool wanted = ignition[e] == 0 && state_.startRunning && state_.turning[e];
     // The host's only handle on light-off is its engine-failure flag: an engine that is not
     // running is kept failed unless the ignition is wanted, and a running engine is left alone so
     // that the end of its start does not put it out.
     if (in.running[e]) continue;
-    const bool keepFailed = !wanted;
-    if (in.hostEngineFailed[e] != keepFailed) effects.events.trigger(kEngineFailureToggleEvent[e], 1);
+    const bool wanted = ignition[e] == 0 && state_.startRunning && state_.turning[e];
+    if (in.hostEngineFailed[e] == wanted) effects.events.trigger(kEngineFailureToggleEvent[e], 1);
   }
 }
 

@@ -16,12 +16,14 @@ void HostLink::sample(LookupFunction lookup, void* context) {
 AircraftState::AircraftState(const ModuleEnvironment& environment) : environment_(environment) {
   flags.storeLocation = savedState_.locationRecord();
   effects_.connectLights(&annunciators);
+  switches.connectLighting(&lightingSync);
   switches.connectControls(&panelControls);
 }
 
 // The link goes last; before it, the host's controls go back to the pilot.
 AircraftState::~AircraftState() {
   guidanceWriter_.release(link.dataLink);
+  switches.connectLighting(nullptr);
   switches.connectControls(nullptr);
 }
 
@@ -38,10 +40,12 @@ void AircraftState::runCycle() {
   Effects doors = effects();
   // Each part once, in order; later parts read what earlier ones wrote this cycle: the radios
   // first, then:
+  lightingSync.hostLights(hostExteriorLights(link.samples));
   switches.update(now_, doors);
-  // the lighting, then:
+  // The lighting runs before the electrical system: it sees the previous cycle's power.
+  lighting.update(now_, lightingInputs(link.samples, link.addon, link.dataLink.connected(), electrical.state()));
   electrical.update(now_, electricalInputs(link.samples, switches.state(), apu.state().outputs), doors);
-  // the de-ice sequencer, then:
+  deice.update(now_, deiceInputs(link.samples, switches.state()), doors);
   apu.update(now_, apuInputs(link.samples, electrical.state(), flags.soundVolume), doors);
   // the clock and gear indication, then:
   clipboard.update(now_, clipboardInputs(link.notesFilePath));
@@ -51,7 +55,12 @@ void AircraftState::runCycle() {
                                              altitudePreselector, fms.guidance()),
                   doors);
   guidanceWriter_.write(link.dataLink, guidance.linkCommands());
-  // the wipers and cabin pressure, then the engines:
+  wipers.update(now_, wiperInputs(electrical.state()));
+  if (wipers.state().writeToLink) {
+    const double position = wipers.state().linkPosition;
+    link.dataLink.singleWrite(services::datalink::offsets::kWiperPosition, sizeof position, &position);
+  }
+  cabinPressure.update(now_, cabinPressureInputs(link.samples, switches.state(), electrical.state()), doors);
   engines.update(now_, enginesInputs(link.samples), doors);
   // then:
   weatherRadar.update(now_, weatherRadarInputs(link.samples, link.addon));

@@ -23,6 +23,11 @@
 #include "displays/glareshield/efis_controls.h"
 #include "frame/cdu_radio_panel.h"
 #include "frame/panel_controls.h"
+#include "systems/air/cabin_pressure.h"
+#include "systems/air/deice.h"
+#include "systems/air/lighting.h"
+#include "systems/air/lighting_sync.h"
+#include "systems/air/wipers.h"
 #include "systems/annunciation/annunciators.h"
 #include "systems/electrical/apu.h"
 #include "systems/electrical/electrical.h"
@@ -78,8 +83,8 @@ class AircraftState {
   const CycleContext& now() const { return now_; }
   // The limiters' clock for the gauges: the host's elapsed simulation time.
   double simTimeS() const { return link.samples.elapsedSeconds; }
-  // The host's panel lights (the instruments' lit overlays follow them).
-  bool panelLightsOn() const { return link.samples.panelLights; }
+  // Whether the gauges with day and night artwork show their night images.
+  bool nightImages() const { return lighting.state().nightImages; }
   // The doors the parts and the gauges act through.
   Effects effects() { return effects_.doors(); }
   const ModuleEnvironment& environment() const { return environment_; }
@@ -104,7 +109,7 @@ class AircraftState {
   systems::PanelSwitches switches;
   // The one owner of the panel's DC power: electrical.state().dcPowerAvailable.
   systems::Electrical electrical;
-  // The panel lighting and daylight state come here.
+  systems::PanelLighting lighting;
   // The AltSel knob's value, which ALT SEL captures.
   guidance::AltitudePreselector altitudePreselector;
   // The clock comes here.
@@ -113,12 +118,14 @@ class AircraftState {
   guidance::Advisory advisory;
   // Flies the flight management's commanded heading in LNAV: it gets it as an input each cycle.
   guidance::FlightGuidance guidance{advisory};
-  // The de-ice sequencer comes here.
+  systems::Deice deice;
   systems::Apu apu;
-  // The wipers and cabin pressure controller come here.
+  systems::Wipers wipers;
+  systems::CabinPressure cabinPressure;
   systems::Engines engines{switches, electrical.state()};
-  // The overhead's engine start reaches the engines through the switches.
-  PanelControlRouting panelControls{engines, switches.heldControls()};
+  // The overhead's engine start, cabin pressure knobs and wiper selector reach their systems
+  // through the switches.
+  PanelControlRouting panelControls{engines, cabinPressure, wipers};
   systems::WeatherRadar weatherRadar;
   // The fuel panel; its transfer rewrites the add-on's tank levels.
   AddonTanks addonTanks{link.dataLink};
@@ -132,6 +139,8 @@ class AircraftState {
   CduRadioPanel cduRadios{radios, effects_};
   fms::Cdu cdu{fms, platform::ports().canvases, cduRadios};
   ModuleFlags flags;
+  // The panel switches hand the exterior lights to the lighting synchronisation.
+  systems::LightingSync lightingSync;
   // From the settings file at creation: the CDU typing mode and the command assignments.
   services::Settings settings;
   services::CommandAssignments commands;

@@ -65,6 +65,20 @@ class TestHost {
     std::string lastClass;
   } windows;
 
+  // Midnight on the equator with the instrument (621) and flood (10) lighting switched as asked,
+  // then two cycles: the lighting sees the power the first one found. The minute moves on so that
+  // the lighting works the sun out again.
+  void setNightLighting(bool on) {
+    values[4] = values[4] >= 59 ? 0 : values[4] + 1;
+    values[745] = 21;
+    values[746] = 3;
+    values[747] = 2024;
+    values[3] = 0;
+    values[621] = values[10] = on ? 1 : 0;
+    timer.fire();
+    timer.fire();
+  }
+
   std::map<std::uint32_t, double> values;
   std::vector<std::uint32_t> lookups;
   std::vector<std::pair<std::uint32_t, std::uint32_t>> events;

@@ -16,7 +16,18 @@ double groundSpeedKt(const HostSamples& s) {
   const double speed = s.trueAirspeedKt - s.headwindKt;
   return speed > 0.0 ? speed : 0.0;
 }
+
+constexpr double kPsiPerMillibar = 0.0145037738;
+
+double localSecondsOfDay(const HostSamples& s) { return s.localHour * 3600.0 + s.localMinute * 60.0 + s.localSecond; }
+
+int whole(double v) { return std::isfinite(v) && std::fabs(v) < 1e6 ? static_cast<int>(v) : 0; }
 }  // namespace
+
+double utcSecondsOfDay(const HostSamples& s) {
+  const double utc = localSecondsOfDay(s) - s.zuluOffsetHours * 3600.0;
+  return std::isfinite(utc) ? std::fmod(std::fmod(utc, 86400.0) + 86400.0, 86400.0) : 0.0;
+}
 
 CycleContext cycleContext(const HostSamples& s) {
   CycleContext now;
@@ -70,7 +81,7 @@ fms::GuidanceInput fmsGuidanceInputs(const HostSamples& s) {
   in.trueAirspeedKt = s.trueAirspeedKt;
   in.headwindKt = s.headwindKt;
   in.altitudeFt = s.altitudeFt;
-  in.timeOfDaySec = s.localHour * 3600.0 + s.localMinute * 60.0 + s.localSecond;
+  in.timeOfDaySec = localSecondsOfDay(s);
   return in;
 }
 
@@ -144,9 +155,7 @@ fms::CduInputs cduInputs(const HostSamples& s, const systems::ElectricalState& e
   in.indicatedAirspeedKt = s.indicatedAirspeedKt;
   in.groundSpeedKt = groundSpeedKt(s);
   in.outsideAirTempC = s.outsideAirTempC;
-  double utc = in.guidance.timeOfDaySec - s.zuluOffsetHours * 3600.0;
-  utc = std::isfinite(utc) ? std::fmod(std::fmod(utc, 86400.0) + 86400.0, 86400.0) : 0.0;
-  in.utcSeconds = utc;
+  in.utcSeconds = utcSecondsOfDay(s);
   in.date = {static_cast<int>(s.dayOfMonth), static_cast<int>(s.month), static_cast<int>(s.year)};
   return in;
 }
@@ -203,5 +212,54 @@ systems::EnginesInputs enginesInputs(const HostSamples& s) {
 
 // The legs in the indication's order: left, right, nose.
 systems::GearInputs gearInputs(const HostSamples& s) { return {{s.gearLeft, s.gearRight, s.gearNose}, s.gearHandle}; }
+
+systems::HostExteriorLights hostExteriorLights(const HostSamples& s) {
+  return {s.strobeLights, s.beaconLights, s.landingLights, s.flareLights};
+}
+
+systems::LightingInputs lightingInputs(const HostSamples& s, const services::datalink::AddonValues& addon,
+                                       bool addonConnected, const systems::ElectricalState& electricalLastCycle) {
+  systems::LightingInputs in;
+  in.instrumentLights = s.instrumentLights;
+  in.floodLights = s.panelLights;
+  in.dcPowerLastCycle = electricalLastCycle.dcPowerAvailable;
+  in.addonConnected = addonConnected;
+  in.addonTimeOfDay = addon.timeOfDay;
+  in.localHour = whole(s.localHour);
+  in.localMinute = whole(s.localMinute);
+  in.localSecond = whole(s.localSecond);
+  in.utcOffsetHours = s.zuluOffsetHours;
+  in.date = {whole(s.dayOfMonth), whole(s.month), whole(s.year)};
+  in.latitudeDeg = s.latitudeDeg;
+  in.longitudeDeg = s.longitudeDeg;
+  return in;
+}
+
+systems::DeiceInputs deiceInputs(const HostSamples& s, const systems::PanelSwitchRecord& switches) {
+  systems::DeiceInputs in;
+  in.switches = &switches;
+  in.onGround = s.onGround;
+  in.engine1Running = s.engineRunning[0];
+  in.engine2Running = s.engineRunning[1];
+  in.hostPropDeice = s.propDeice;
+  in.hostAirframeDeice = s.airframeDeice;
+  in.hostPitotHeat = s.pitotHeat;
+  return in;
+}
+
+systems::WiperInputs wiperInputs(const systems::ElectricalState& electrical) { return {electrical.dcPowerAvailable}; }
+
+systems::CabinPressureInputs cabinPressureInputs(const HostSamples& s, const systems::PanelSwitchRecord& switches,
+                                                 const systems::ElectricalState& electrical) {
+  systems::CabinPressureInputs in;
+  in.dcPowerAvailable = electrical.dcPowerAvailable;
+  in.modeSelector = switches.cabinAltitudeMode;
+  in.onGround = s.onGround;
+  in.altitudeFt = s.altitudeFt;
+  in.indicatedAirspeedKt = s.indicatedAirspeedKt;
+  in.verticalSpeedFpm = s.verticalSpeedFpm;
+  in.outsidePressurePsi = s.outsidePressureMb * kPsiPerMillibar;
+  return in;
+}
 
 }  // namespace xaq::frame

@@ -11,6 +11,11 @@
 #include "frame/host_samples.h"
 #include "guidance/altitude_preselector.h"
 #include "guidance/flight_guidance.h"
+#include "systems/air/cabin_pressure.h"
+#include "systems/air/deice.h"
+#include "systems/air/lighting.h"
+#include "systems/air/lighting_sync.h"
+#include "systems/air/wipers.h"
 #include "systems/annunciation/annunciators.h"
 #include "systems/electrical/apu.h"
 #include "systems/electrical/electrical.h"
@@ -70,6 +75,19 @@ systems::ApuInputs apuInputs(const HostSamples& samples, const systems::Electric
 systems::AnnunciatorInputs annunciatorInputs(const HostSamples& samples);
 systems::EnginesInputs enginesInputs(const HostSamples& samples);
 systems::GearInputs gearInputs(const HostSamples& samples);
+
+// The host's exterior lights, handed to the lighting synchronisation before the panel switches.
+systems::HostExteriorLights hostExteriorLights(const HostSamples& samples);
+// The lighting updates before the electrical system: its power is the previous cycle's.
+systems::LightingInputs lightingInputs(const HostSamples& samples, const services::datalink::AddonValues& addon,
+                                       bool addonConnected, const systems::ElectricalState& electricalLastCycle);
+systems::DeiceInputs deiceInputs(const HostSamples& samples, const systems::PanelSwitchRecord& switches);
+systems::WiperInputs wiperInputs(const systems::ElectricalState& electrical);
+systems::CabinPressureInputs cabinPressureInputs(const HostSamples& samples, const systems::PanelSwitchRecord& switches,
+                                                 const systems::ElectricalState& electrical);
+
+// The host's clock in UTC: its local time less its zone offset (host variable 6), in 0 ... 86400 s.
+double utcSecondsOfDay(const HostSamples& samples);
 
 // The notes file's path comes from the data link, which finds the aircraft's folder.
 services::ClipboardInputs clipboardInputs(const std::string& notesFilePath);

@@ -53,7 +53,7 @@ struct Engine {
 
 struct Lights {
   bool panel = false, strobe = false, pitotHeat = false, landing = false, taxi = false,
-       beacon = false, instrument = false, flare = false, logo = false, position = false,
+       beacon = false, wing = false, flare = false, logo = false, position = false,
        propDeice = false, airframeDeice = false;
 };
 

@@ -12,7 +12,7 @@ namespace {
 
 double XAQ_HOSTCALL eadiLightingValue(abi::ElementHeader* element) {
   frame::AircraftState* a = aircraft();
-  setHidden(element, a == nullptr || !a->panelLightsOn());
+  setHidden(element, a == nullptr || !a->nightImages());
   return 0.0;
 }
 

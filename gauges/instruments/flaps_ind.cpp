@@ -20,7 +20,7 @@ double XAQ_HOSTCALL flapsNeedleValue(abi::ElementHeader* element) {
 
 double XAQ_HOSTCALL flapsLightingValue(abi::ElementHeader* element) {
   frame::AircraftState* a = aircraft();
-  setHidden(element, a == nullptr || !a->panelLightsOn());
+  setHidden(element, a == nullptr || !a->nightImages());
   return 0.0;
 }
 

@@ -125,19 +125,17 @@ TEST_F(FlapsIndicator, ValuesOutsideTheTravelAreHeldAtTheScaleEnds) {
   EXPECT_DOUBLE_EQ(frameAt(25.0, std::nan("")), 0.0) << "a value the host cannot mean changes nothing";
 }
 
-TEST_F(FlapsIndicator, TheLitFaceShowsWhileThePanelLightsAreOn) {
+TEST_F(FlapsIndicator, TheLitFaceShowsWithTheNightImages) {
   abi::ElementHeader* overlay = gauge_FlapsInd.elements[0]->children[0];
   ASSERT_EQ(overlay->kind, abi::kIcon);
   EXPECT_EQ(overlay->resourceId, 8222u);
   host.timer.fire();
   testing::applyFirstValue(overlay, host.values);
   EXPECT_NE(overlay->imageFlags & abi::kImageHidden, 0u);
-  host.values[10] = 1;
-  host.timer.fire();
+  host.setNightLighting(true);
   testing::applyFirstValue(overlay, host.values);
   EXPECT_EQ(overlay->imageFlags & abi::kImageHidden, 0u);
-  host.values[10] = 0;
-  host.timer.fire();
+  host.setNightLighting(false);
   testing::applyFirstValue(overlay, host.values);
   EXPECT_NE(overlay->imageFlags & abi::kImageHidden, 0u);
 }

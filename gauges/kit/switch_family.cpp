@@ -4,9 +4,7 @@
 
 namespace xaq::gauges::family {
 
-// The lighting system will own the night-images flag; until it does the host's panel lights
-// stand in for it, as they do for the instruments' lit overlays.
-bool nightImages(const frame::AircraftState& a) { return a.panelLightsOn(); }
+bool nightImages(const frame::AircraftState& a) { return a.nightImages(); }
 
 const systems::ElectricalState& electricalState(const frame::AircraftState& a) { return a.electrical.state(); }
 

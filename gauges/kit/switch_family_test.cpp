@@ -53,7 +53,7 @@ class SwitchFamily : public ::testing::Test {
 };
 
 TEST_F(SwitchFamily, ShowsTheDayOrTheNightImageAtTheSwitchPosition) {
-  a().link.samples.panelLights = false;
+  host.setNightLighting(false);
   Effects e = a().effects();
   toggleBusTie(a(), e);
   EXPECT_EQ(value(busTieImages[0].header), 1.0);
@@ -61,7 +61,8 @@ TEST_F(SwitchFamily, ShowsTheDayOrTheNightImageAtTheSwitchPosition) {
   EXPECT_FALSE(busTieImages[0].header.imageFlags & abi::kImageHidden);
   EXPECT_TRUE(busTieImages[1].header.imageFlags & abi::kImageHidden);
 
-  a().link.samples.panelLights = true;
+  host.setNightLighting(true);
+  ASSERT_TRUE(a().nightImages());
   value(busTieImages[0].header);
   value(busTieImages[1].header);
   EXPECT_TRUE(busTieImages[0].header.imageFlags & abi::kImageHidden);

@@ -147,13 +147,14 @@ class OverheadGauges : public ::testing::Test {
   void TearDown() override { Linkage.moduleDeinit(); }
   frame::AircraftState& a() { return *frame::aircraft(); }
 
-  // What a click may change: the switch record, the held controls, the APU, the host's events.
+  // What a click may change: the switch record, the engine start, the cabin pressure knobs, the
+  // wiper's mode, the APU, the host's events.
   std::string snapshot() {
     std::string s(reinterpret_cast<const char*>(&a().switches.state()), sizeof(PanelSwitchRecord));
-    const systems::HeldPanelControls& h = a().switches.heldControls();
-    s += std::to_string(a().engines.state().startRunning) + "/" + std::to_string(h.selectedCabinAltitudeFt) + "/" +
-         std::to_string(h.barometricCorrectionInHg) + "/" + std::to_string(h.manualRateControl) + "/" +
-         std::to_string(h.wiperModeSelected) + "/";
+    const systems::CabinPressureState& c = a().cabinPressure.state();
+    s += std::to_string(a().engines.state().startRunning) + "/" + std::to_string(c.selectedCabinAltitudeFt) + "/" +
+         std::to_string(c.barometricCorrectionInHg) + "/" + std::to_string(c.manualRateControl) + "/" +
+         std::to_string(a().wipers.state().mode) + "/";
     const systems::ApuState& apu = a().apu.state();
     s += std::to_string(apu.powerOn) + std::to_string(static_cast<int>(apu.phase)) +
          std::to_string(apu.loadMeterCounter) + "/" + std::to_string(host.events.size());
@@ -231,14 +232,14 @@ TEST_F(OverheadGauges, SwitchImagesShowThePositionAndOnlyTheRightLightingsImage)
       }
     }
   }
-  a().link.samples.panelLights = false;
+  host.setNightLighting(false);
   EXPECT_EQ(testing::applyFirstValue(day, host.values), 2.0);
   EXPECT_EQ(testing::applyFirstValue(night, host.values), 2.0);
   EXPECT_EQ(day->imageFlags & abi::kImageHidden, 0u);
   EXPECT_NE(night->imageFlags & abi::kImageHidden, 0u);
   EXPECT_NE(testing::applyFirstValue(c[0], host.values), 1.0);
   EXPECT_NE(c[0]->imageFlags & abi::kImageHidden, 0u) << "the lit overlay is off by day";
-  a().link.samples.panelLights = true;
+  host.setNightLighting(true);
   testing::applyFirstValue(day, host.values);
   testing::applyFirstValue(night, host.values);
   testing::applyFirstValue(c[0], host.values);

@@ -235,7 +235,7 @@ struct EfisSpy final : displays::EfisControls {
 };
 
 // Every switch and knob is a day image with its night twin at the same place; the panel lights
-// choose which one shows, and both show the same position.
+// choose which one shows (the night images), and both show the same position.
 TEST_F(PedestalGauge, SwitchImagesComeInDayAndNightPairsThatFollowThePanelLights) {
   const auto pairsOf = [](abi::GaugeHeader& g) {
     std::vector<abi::ElementHeader*> children;
@@ -262,7 +262,10 @@ TEST_F(PedestalGauge, SwitchImagesComeInDayAndNightPairsThatFollowThePanelLights
   a.link.samples.audioPanel[1] = true;  // COM 2 transmits
   a.link.samples.audioPanel[5] = true;  // DME 1 heard
   for (bool night : {false, true}) {
-    a.link.samples.panelLights = night;
+    host.setNightLighting(night);
+    ASSERT_EQ(a.nightImages(), night);
+    a.link.samples.audioPanel[1] = true;
+    a.link.samples.audioPanel[5] = true;
     std::vector<int> shown;
     for (auto [day, nightImage] : pairs) {
       const double d = testing::applyFirstValue(day, host.values);

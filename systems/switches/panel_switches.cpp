@@ -59,14 +59,12 @@ int propTimerSlot(std::int32_t position) {
   return 2;  // an unknown position counts as the centre
 }
 
-void stepHeld(double& value, int direction, double step, double low, double high) {
-  const int sign = direction > 0 ? 1 : (direction < 0 ? -1 : 0);
-  // Kept to a millionth so that repeated steps of 0.1 or 0.02 do not drift (29.92 stays on its
-  // own hundredths: 30.02, 30.12 ...).
-  value = std::clamp(std::round((value + sign * step) * 1e6) / 1e6, low, high);
-}
-
 }  // namespace
+
+double stepWithin(double value, int direction, double step, double low, double high) {
+  const int sign = direction > 0 ? 1 : (direction < 0 ? -1 : 0);
+  return std::clamp(std::round((value + sign * step) * 1e6) / 1e6, low, high);
+}
 
 int lastPosition(SwitchField field) {
   for (const Selector& s : kSelectors) {
@@ -76,15 +74,15 @@ int lastPosition(SwitchField field) {
 }
 
 void HeldPanelControls::cabinAltitudeStep(int direction) {
-  stepHeld(selectedCabinAltitudeFt, direction, 100.0, -1000.0, 10000.0);
+  selectedCabinAltitudeFt = stepWithin(selectedCabinAltitudeFt, direction, 100.0, -1000.0, 10000.0);
 }
 
 void HeldPanelControls::barometricCorrectionStep(int direction) {
-  stepHeld(barometricCorrectionInHg, direction, 0.1, 28.0, 32.0);
+  barometricCorrectionInHg = stepWithin(barometricCorrectionInHg, direction, 0.1, 28.0, 32.0);
 }
 
 void HeldPanelControls::cabinAltitudeManualStep(int direction) {
-  stepHeld(manualRateControl, direction, 0.02, 0.0, 1.0);
+  manualRateControl = stepWithin(manualRateControl, direction, 0.02, 0.0, 1.0);
 }
 
 void PanelSwitches::moveTo(SwitchField field, std::int32_t position, Effects& effects) {

@@ -55,6 +55,11 @@ class PanelControlHandler {
 
 inline constexpr int kWiperPark = 10;
 
+// One step of a knob held within its range: the value moves by `step` toward the sign of
+// `direction`, kept to a millionth so that repeated steps of 0.1 or 0.02 do not drift (29.92
+// stays on its own hundredths: 30.02, 30.12 ...).
+double stepWithin(double value, int direction, double step, double low, double high);
+
 // The values of the controls above, held within their ranges, for as long as no system owns them.
 class HeldPanelControls final : public PanelControlHandler {
  public:

@@ -32,6 +32,10 @@ std::vector<Request> requests(const std::vector<Served>& batch) {
   return list;
 }
 
+// The wipers write their position in a message of its own in each of the module's first 36
+// cycles (and while they run).
+constexpr std::size_t kWiperStartupWrites = 36;
+
 const std::vector<Request> kConnect = {{1, 0x3304, 4}, {1, 0x3308, 4}, {2, 0x330A, 2}};
 
 std::vector<Request> cycleReads(bool withPaths) {
@@ -49,14 +53,15 @@ std::vector<Request> cycleReads(bool withPaths) {
 }
 
 // The batches of the link's own exchange, without the flight guidance's single writes of its
-// control words (the disconnect byte goes out once on each connection).
+// control words (the disconnect byte goes out once on each connection) and the wipers' position.
 std::vector<std::vector<Served>> linkBatches(const std::vector<std::vector<Served>>& served) {
   std::vector<std::vector<Served>> batches;
   for (const auto& batch : served) {
     const bool guidanceWrite = batch.size() == 1 && batch[0].kind == 2 &&
                                (batch[0].offset == 0x310A || batch[0].offset == 0x0BB6 ||
                                 batch[0].offset == 0x0BB2 || batch[0].offset == 0x0BC0);
-    if (!guidanceWrite) batches.push_back(batch);
+    const bool wiperWrite = batch.size() == 1 && batch[0].kind == 2 && batch[0].offset == 0x37F0;
+    if (!guidanceWrite && !wiperWrite) batches.push_back(batch);
   }
   return batches;
 }
@@ -75,6 +80,7 @@ TEST(AddonLinkModule, ConnectsThenAsksEachCycleForExactlyTheDescribedReads) {
   auto host = startHost(true, kAddonVersion275);
   host->runFor(0.56);
   ASSERT_EQ(host->cyclesRun(), 10u);
+  ASSERT_EQ(host->addon.served.size() - linkBatches(host->addon.served).size(), 10u) << "a wiper write a cycle";
   const auto served = linkBatches(host->addon.served);
   ASSERT_EQ(served.size(), 10u);  // one message per cycle
 
@@ -112,7 +118,8 @@ TEST(AddonLinkModule, ReadsThePathsForAHundredCyclesAfterAnAircraftChange) {
 TEST(AddonLinkModule, OlderAddonIsConnectedEveryCycleAndNeverRead) {
   auto host = startHost(true, kAddonVersion274);
   host->runFor(0.56);
-  ASSERT_EQ(host->addon.served.size(), 10u);
+  // The wipers' single writes find the link not version-ok and connect again as well.
+  ASSERT_EQ(host->addon.served.size(), 20u);
   for (const auto& batch : host->addon.served) EXPECT_EQ(requests(batch), kConnect);
   EXPECT_EQ(host->addon.clientVersion(), 1100);
 }
@@ -121,7 +128,7 @@ TEST(AddonLinkModule, WithoutAddonWindowEachCycleLooksAgainAndTheCockpitRunsOn) 
   auto host = startHost(false, kAddonVersion275);
   host->runFor(5.6);
   EXPECT_EQ(host->cyclesRun(), 100u);
-  EXPECT_EQ(host->addonWindowSearches(), 100u);
+  EXPECT_EQ(host->addonWindowSearches(), 100u + kWiperStartupWrites);
   EXPECT_EQ(host->addonMessages(), 0u);
   EXPECT_EQ(host->lastCycleLookups().size(), 149u);
 }

@@ -53,7 +53,9 @@ TEST_F(OverheadClicks, EveryAreaOfEveryOverheadGaugeAnswersItsClick) {
       const std::size_t events = host->events().size();
       const std::size_t sounds = host->sound.calls().size();
       ASSERT_TRUE(host->click(g, r->x + r->width / 2, r->y + r->height / 2, MouseButton::kLeft)) << name;
-      host->runFrame();
+      // Two cycles: the host performs the click's events and the lights the panel follows (the
+      // anti-collision switch shows the host's strobe and beacon) are sampled again.
+      host->runFor(0.112);
       ++clicked;
       const std::string what = std::string(name) + " \"" + area.tooltip + "\" cursor " + std::to_string(r->cursor);
       const std::vector<int> plays = playsSince(sounds);

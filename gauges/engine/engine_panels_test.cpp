@@ -141,14 +141,14 @@ TEST_F(EnginePanels, SwitchesShowTheirPositionInTheRightLightingsImage) {
   ASSERT_TRUE(day && night);
   Effects e = a().effects();
   for (int k = 0; k < 3; ++k) a().engines.ecuRatingUp(e);
-  a().link.samples.panelLights = false;
+  host.setNightLighting(false);
   EXPECT_EQ(show(day), 3.0);
   EXPECT_EQ(show(night), 3.0);
   show(overlay);
   EXPECT_EQ(day->imageFlags & abi::kImageHidden, 0u);
   EXPECT_NE(night->imageFlags & abi::kImageHidden, 0u);
   EXPECT_NE(overlay->imageFlags & abi::kImageHidden, 0u);
-  a().link.samples.panelLights = true;
+  host.setNightLighting(true);
   show(day);
   show(night);
   show(overlay);

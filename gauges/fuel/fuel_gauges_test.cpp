@@ -208,8 +208,7 @@ TEST_F(FuelGauges, LightsShowTheirStateOnlyWithPowerAndTheSwitchesTheirNightImag
   value(icons[6]);
   EXPECT_FALSE(icons[5]->imageFlags & abi::kImageHidden);
   EXPECT_TRUE(icons[6]->imageFlags & abi::kImageHidden);
-  host.values[10] = 1.0;  // the panel lights: night images
-  host.timer.fire();
+  host.setNightLighting(true);
   value(icons[5]);
   value(icons[6]);
   EXPECT_TRUE(icons[5]->imageFlags & abi::kImageHidden);

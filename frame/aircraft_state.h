@@ -59,6 +59,8 @@ class PowerEdge {
 struct ModuleFlags {
   bool fmcKeyboardActive = false;
   bool cduKeyboardEntry = false;  // typed keys go to the CDU (the indicator blinks)
+  bool tcsKeyHeld = false;        // the AP_TCS key, and its joystick button, are held
+  bool tcsButtonHeld = false;
   bool enginesOffAtStart = false;
   bool darkCockpit = false;
   bool dcPowerCopy = false;

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "frame/host_services.h"
+#include "frame/keyboard_commands.h"
 #include "services/settings/settings_file.h"
 #include "services/sound/sound.h"
 
@@ -77,6 +78,7 @@ void createModule() {
 
   // The settings file; the keyboard hook is installed after it is read; then the volume.
   takeSettings(*gAircraft, services::readSettingsFile(services::settingsFilePath(gAircraft->environment())));
+  installKeyboardHook(gMainWindow);
   if (gSound != nullptr) gSound->setVolume(gAircraft->flags.soundVolume);
 
   applyStartupSettings(*gAircraft);
@@ -88,6 +90,7 @@ void destroyModule() {
   gCreated = false;
   platform::Ports& ports = platform::ports();
   // The keyboard hook comes off first.
+  removeKeyboardHook();
   if (ports.timer != nullptr) ports.timer->stop();
   gTimerObject = nullptr;
   if (gSound != nullptr) gSound->shutDown();

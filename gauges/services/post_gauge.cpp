@@ -3,6 +3,7 @@
 
 #include "frame/gauge_registry.h"
 #include "frame/host_services.h"
+#include "frame/keyboard_commands.h"
 #include "gauges/kit/gauge_kit.h"
 
 namespace xaq::gauges {
@@ -20,6 +21,7 @@ std::int32_t XAQ_HOSTCALL postCallback(abi::GaugeHeader*, std::int32_t service, 
       break;
     case abi::kServicePreUpdate:
       // The joystick-button command dispatch runs here while the aircraft exists.
+      if (frame::AircraftState* a = aircraft()) frame::dispatchFrame(*a, platform::ports().keyboard);
       if (aircraft() == nullptr) frame::createModule();
       break;
     default:

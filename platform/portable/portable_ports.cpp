@@ -70,6 +70,48 @@ class PortableAddon final : public AddonTransport {
   }
 };
 
+// The host program's thread hook. Messages with a hook code other than 0 are not the module's to
+// look at and pass on untouched.
+class PortableKeyboard final : public Keyboard {
+ public:
+  bool installHook(std::uint32_t threadId, KeyHandler handler, void* context) override {
+    removeHook();
+    const XaqPortableOs* os = hostOs();
+    if (os == nullptr || os->setKeyboardHook == nullptr || handler == nullptr) return false;
+    handler_ = handler;
+    context_ = context;
+    id_ = os->setKeyboardHook(os->host, threadId, &onKey, this);
+    return id_ != 0;
+  }
+  void removeHook() override {
+    const XaqPortableOs* os = hostOs();
+    if (id_ != 0 && os != nullptr && os->removeKeyboardHook != nullptr) os->removeKeyboardHook(os->host, id_);
+    id_ = 0;
+    handler_ = nullptr;
+  }
+  bool isDown(std::uint32_t virtualKey) override { return (state(virtualKey) & 0x8000) != 0; }
+  bool isToggled(std::uint32_t virtualKey) override { return (state(virtualKey) & 0x0001) != 0; }
+
+ private:
+  static std::intptr_t onKey(void* self, int code, std::uintptr_t virtualKey, std::intptr_t keyData) {
+    auto* keyboard = static_cast<PortableKeyboard*>(self);
+    if (code != 0 || keyboard == nullptr || keyboard->handler_ == nullptr) return 0;
+    const auto flags = static_cast<std::uint32_t>(keyData);
+    const bool down = (flags & 0x80000000u) == 0;
+    const bool repeat = down && (flags & 0x40000000u) != 0;
+    return keyboard->handler_(keyboard->context_, static_cast<std::uint32_t>(virtualKey), down, repeat) ? 1 : 0;
+  }
+  static std::int16_t state(std::uint32_t virtualKey) {
+    const XaqPortableOs* os = hostOs();
+    if (os == nullptr || os->keyState == nullptr || virtualKey > 0xFF) return 0;
+    return os->keyState(os->host, static_cast<int>(virtualKey));
+  }
+
+  std::uintptr_t id_ = 0;
+  KeyHandler handler_ = nullptr;
+  void* context_ = nullptr;
+};
+
 class PortableFiles final : public SimulatorFiles {
  public:
   std::string simulatorFolder() override {
@@ -205,8 +247,10 @@ Ports defaultPorts() {
   static PortableFiles files;
   static PortableResources resources;
   static PortableSound sound;
+  static PortableKeyboard keyboard;
   Ports ports{&timer, &windows, &addon, &files, &resources};
   ports.sound = &sound;
+  ports.keyboard = &keyboard;
   ports.canvases = &cairoCanvases();
   return ports;
 }

@@ -71,6 +71,47 @@ class Win32Addon final : public AddonTransport {
   }
 };
 
+// A WH_KEYBOARD hook on the host's main thread, owned by the module loaded under its own name or
+// its sister's (no hook when neither is loaded). One hook at a time, like the cycle timer.
+HHOOK gHook = nullptr;
+Keyboard::KeyHandler gKeyHandler = nullptr;
+void* gKeyContext = nullptr;
+
+LRESULT CALLBACK onKeyMessage(int code, WPARAM virtualKey, LPARAM keyData) {
+  if (code == 0 && gKeyHandler != nullptr) {
+    const auto flags = static_cast<std::uint32_t>(keyData);
+    const bool down = (flags & 0x80000000u) == 0;
+    const bool repeat = down && (flags & 0x40000000u) != 0;
+    if (gKeyHandler(gKeyContext, static_cast<std::uint32_t>(virtualKey), down, repeat)) return 1;
+  }
+  return CallNextHookEx(gHook, code, virtualKey, keyData);
+}
+
+class Win32Keyboard final : public Keyboard {
+ public:
+  bool installHook(std::uint32_t threadId, KeyHandler handler, void* context) override {
+    removeHook();
+    HMODULE module = GetModuleHandleA("Xaq-Orvek.gau");
+    if (module == nullptr) module = GetModuleHandleA("Xaq-Tamsel.gau");
+    if (module == nullptr || handler == nullptr) return false;
+    gKeyHandler = handler;
+    gKeyContext = context;
+    gHook = SetWindowsHookExA(WH_KEYBOARD, &onKeyMessage, module, threadId);
+    if (gHook == nullptr) gKeyHandler = nullptr;
+    return gHook != nullptr;
+  }
+  void removeHook() override {
+    if (gHook != nullptr) UnhookWindowsHookEx(gHook);
+    gHook = nullptr;
+    gKeyHandler = nullptr;
+    gKeyContext = nullptr;
+  }
+  bool isDown(std::uint32_t virtualKey) override {
+    return (GetAsyncKeyState(static_cast<int>(virtualKey)) & 0x8000) != 0;
+  }
+  bool isToggled(std::uint32_t virtualKey) override { return (GetKeyState(static_cast<int>(virtualKey)) & 1) != 0; }
+};
+
 class Win32Files final : public SimulatorFiles {
  public:
   std::string simulatorFolder() override {
@@ -119,7 +160,8 @@ Ports defaultPorts() {
   static Win32Addon addon;
   static Win32Files files;
   static Win32Resources resources;
-  Ports ports{&timer, &windows, &addon, &files, &resources};
+  static Win32Keyboard keyboard;
+  Ports ports{&timer, &windows, &addon, &files, &resources, &keyboard};
   ports.canvases = &gdiCanvases();
   ports.sound = &win32SoundDevice();
   return ports;

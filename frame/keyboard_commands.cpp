@@ -1,0 +1,200 @@
+#include "frame/keyboard_commands.h"
+
+#include "frame/module_lifecycle.h"
+
+namespace xaq::frame {
+
+namespace {
+
+using services::command::kPitchWheelDown;
+using services::command::kPitchWheelUp;
+using services::command::kTouchControlSteering;
+
+// ---- the actions, one small function per kind ----
+
+template <void (guidance::FlightGuidance::*Press)()>
+void guidanceButton(AircraftState& a, Effects&) {
+  (a.guidance.*Press)();
+}
+
+template <int Command>
+void radioKnob(AircraftState& a, Effects& e) {
+  a.radios.command(Command, a.now().nowS, e);
+}
+
+void masterWarning(AircraftState& a, Effects&) { a.annunciators.resetMasterWarning(); }
+void masterCaution(AircraftState& a, Effects&) { a.annunciators.resetMasterCaution(); }
+void ecuRatingUp(AircraftState& a, Effects& e) { a.engines.ecuRatingUp(e); }
+void ecuRatingDown(AircraftState& a, Effects& e) { a.engines.ecuRatingDown(e); }
+void autofeatherArm(AircraftState& a, Effects& e) { a.engines.autofeatherArm(e); }
+
+template <systems::FuelTransfer To>
+void fuelTransfer(AircraftState& a, Effects& e) {
+  a.fuel.setTransfer(To, e);
+}
+
+template <std::size_t... I>
+constexpr std::array<CommandAction, sizeof...(I)> radioActions(std::index_sequence<I...>) {
+  return {&radioKnob<systems::kFirstRadioCommand + static_cast<int>(I)>...};
+}
+
+constexpr std::array<CommandAction, services::kCommandCount> makeActions() {
+  using G = guidance::FlightGuidance;
+  std::array<CommandAction, services::kCommandCount> t{};
+  t[0] = &guidanceButton<&G::pressAp>;
+  t[1] = &guidanceButton<&G::pressYd>;
+  t[2] = &guidanceButton<&G::pressHsiSel>;
+  t[3] = &guidanceButton<&G::pressNavSel>;
+  t[4] = &guidanceButton<&G::pressHdg>;
+  t[5] = &guidanceButton<&G::pressNav>;
+  t[6] = &guidanceButton<&G::pressApp>;
+  t[7] = &guidanceButton<&G::pressIas>;
+  t[8] = &guidanceButton<&G::pressVs>;
+  t[9] = &guidanceButton<&G::pressBc>;
+  t[10] = &guidanceButton<&G::pressAlt>;
+  t[11] = &guidanceButton<&G::pressAltSel>;
+  t[12] = &guidanceButton<&G::pressStby>;
+  t[kPitchWheelDown] = &guidanceButton<&G::pitchWheelDown>;
+  t[kPitchWheelUp] = &guidanceButton<&G::pitchWheelUp>;
+  // 15, touch control steering, is held rather than run (see dispatchKey and dispatchFrame).
+  t[16] = &guidanceButton<&G::pressGa>;
+  // 17 ... 39: the instruments' knobs and the clock, not in the cockpit yet.
+  t[40] = &masterWarning;
+  t[41] = &masterCaution;
+  constexpr auto radios =
+      radioActions(std::make_index_sequence<systems::kLastRadioCommand - systems::kFirstRadioCommand + 1>());
+  for (std::size_t i = 0; i < radios.size(); ++i) t[systems::kFirstRadioCommand + i] = radios[i];
+  t[71] = &ecuRatingUp;
+  t[72] = &ecuRatingDown;
+  t[73] = &autofeatherArm;
+  t[74] = &fuelTransfer<systems::FuelTransfer::kToTank1>;
+  t[75] = &fuelTransfer<systems::FuelTransfer::kToTank2>;
+  t[76] = &fuelTransfer<systems::FuelTransfer::kOff>;
+  return t;
+}
+
+constexpr std::array<CommandAction, services::kCommandCount> kActions = makeActions();
+
+void run(AircraftState& a, int command) {
+  const CommandAction action = kActions[static_cast<std::size_t>(command)];
+  if (action == nullptr) return;
+  Effects e = a.effects();
+  action(a, e);
+}
+
+// TCS is held while its key or its joystick button is.
+void holdTcs(AircraftState& a) { a.guidance.setTcsHeld(a.flags.tcsKeyHeld || a.flags.tcsButtonHeld); }
+
+bool onHookKey(void*, std::uint32_t virtualKey, bool down, bool) {
+  AircraftState* a = aircraft();
+  platform::Ports& ports = platform::ports();
+  if (a == nullptr || ports.keyboard == nullptr) return false;
+  if (ports.windows == nullptr || !ports.windows->isForeground(hostMainWindow())) return false;
+  return dispatchKey(*a, *ports.keyboard, virtualKey, down);
+}
+
+bool gHooked = false;
+
+}  // namespace
+
+const std::array<CommandAction, services::kCommandCount>& commandActions() { return kActions; }
+
+int cduKeyCode(std::uint32_t key) {
+  if (key >= 0x70 && key <= 0x74) return static_cast<int>(key - 0x70) + 1;  // F1 ... F5
+  if (key >= 0x76 && key <= 0x7A) return static_cast<int>(key - 0x76) + 6;  // F7 ... F11
+  switch (key) {
+    case 0x22: return 26;  // Page Down
+    case 0x08:             // Backspace
+    case 0x2E: return 11;  // Delete
+    case 0x0D: return 15;  // Enter
+    case 0x6E: return '.';
+    case 0x6F:             // the numeric pad's divide
+    case 0x2F: return '/';
+    case 0x6B: return '+';
+    case 0x6D: return '-';
+    default: break;
+  }
+  if (key >= 0x60 && key <= 0x69) return static_cast<int>(key - 0x60) + '0';  // the numeric pad
+  if (key >= 'A' && key <= 'Z') return static_cast<int>(key);
+  if (key >= '0' && key <= '9') return static_cast<int>(key);
+  return 0;
+}
+
+bool cduTyping(const services::Settings& s, platform::Keyboard& keys) {
+  auto is = [](bool state, std::int32_t wanted) { return state == (wanted != 0); };
+  if (s.mcduMethod != 0) {
+    return is(keys.isToggled(vk::kCapsLock), s.mcduCaps) && is(keys.isToggled(vk::kNumLock), s.mcduNum) &&
+           is(keys.isToggled(vk::kScrollLock), s.mcduScroll);
+  }
+  return is(keys.isDown(vk::kLeftShift), s.mcduShift) && is(keys.isDown(vk::kLeftControl), s.mcduCtrl) &&
+         is(keys.isDown(vk::kLeftAlt), s.mcduAlt) && is(keys.isDown(vk::kLeftWindows), s.mcduWin) &&
+         is(keys.isDown(vk::kApplications), s.mcduMenu);
+}
+
+bool assignmentMatches(const services::Assignment& m, std::uint32_t key, platform::Keyboard& keys) {
+  if (m.keyCode == 0 || static_cast<std::uint32_t>(m.keyCode) != key) return false;
+  auto is = [&](std::uint32_t modifier, std::int32_t wanted) { return keys.isDown(modifier) == (wanted != 0); };
+  return is(vk::kShift, m.shift) && is(vk::kControl, m.ctrl) && is(vk::kAlt, m.alt) && is(vk::kLeftWindows, m.win) &&
+         is(vk::kApplications, m.menu);
+}
+
+bool dispatchKey(AircraftState& a, platform::Keyboard& keys, std::uint32_t key, bool down) {
+  if (a.flags.fmcKeyboardActive && cduTyping(a.settings, keys)) {
+    // Typed into the CDU as its own keys would, without their click; the simulator never sees
+    // a typed key, not even one that types nothing.
+    if (down) {
+      if (const int code = cduKeyCode(key); code != 0) a.cdu.pressKey(code);
+    }
+    return true;
+  }
+  bool taken = false;
+  for (int command = 0; command < services::kCommandCount && !taken; ++command) {
+    const bool matches = down && assignmentMatches(a.commands.of(command), key, keys);
+    if (command == kTouchControlSteering) {
+      // Held while its key matches; let go by any key message that matches nothing before it.
+      a.flags.tcsKeyHeld = matches;
+      holdTcs(a);
+      taken = matches;
+      continue;
+    }
+    if (matches) {
+      run(a, command);
+      taken = true;
+    }
+  }
+  return taken;
+}
+
+void dispatchFrame(AircraftState& a, platform::Keyboard* keys) {
+  services::datalink::JoystickButtons& buttons = a.link.buttons;
+  for (int command = 0; command < services::kCommandCount; ++command) {
+    const int entry = a.commands.joystickEntryOf(command);
+    if (command == kTouchControlSteering) {
+      a.flags.tcsButtonHeld = entry >= 0 && buttons[static_cast<std::size_t>(entry)].pressed;
+      holdTcs(a);
+    }
+    if (entry < 0 || command == kTouchControlSteering) continue;
+    services::datalink::JoystickButton& b = buttons[static_cast<std::size_t>(entry)];
+    const bool wheel = command == kPitchWheelDown || command == kPitchWheelUp;
+    // The pitch wheel turns for as long as its button is held; the others act once per press.
+    if (b.pressed && (wheel || !b.pressedBefore)) run(a, command);
+    b.pressedBefore = b.pressed;
+  }
+  platform::HostWindows* windows = platform::ports().windows;
+  a.flags.cduKeyboardEntry = keys != nullptr && a.flags.fmcKeyboardActive && windows != nullptr &&
+                             windows->isForeground(hostMainWindow()) && cduTyping(a.settings, *keys);
+}
+
+void installKeyboardHook(platform::WindowHandle mainWindow) {
+  platform::Ports& ports = platform::ports();
+  if (gHooked || mainWindow == 0 || ports.keyboard == nullptr || ports.windows == nullptr) return;
+  gHooked = ports.keyboard->installHook(ports.windows->threadOf(mainWindow), &onHookKey, nullptr);
+}
+
+void removeKeyboardHook() {
+  platform::Ports& ports = platform::ports();
+  if (gHooked && ports.keyboard != nullptr) ports.keyboard->removeHook();
+  gHooked = false;
+}
+
+}  // namespace xaq::frame

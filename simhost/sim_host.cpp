@@ -409,7 +409,8 @@ bool SimHost::clickTooltip(const std::string& gaugeName, const std::string& text
                            double holdSeconds) {
   abi::GaugeHeader* g = gauge(gaugeName);
   if (g == nullptr || g->mouseTable == nullptr) return false;
-  // Find the group holding the matching tooltip, then its first area for this button.
+  // Find the group holding the matching tooltip (one that reads exactly the text before the first
+  // that contains it), then its first area for this button.
   abi::MouseRecord* group = nullptr;
   abi::walkMouseTable(g->mouseTable, [&](abi::MouseRecord& r, const std::vector<abi::MouseRecord*>& groups) {
     if (r.kind == abi::kMouseTooltip && !groups.empty()) {
@@ -419,9 +420,12 @@ bool SimHost::clickTooltip(const std::string& gaugeName, const std::string& text
         return abi::formatTooltip(r, g);
       }();
       const std::string raw = r.target.tooltipText != nullptr ? r.target.tooltipText : "";
-      if (shown.find(text) != std::string::npos || raw.find(text) != std::string::npos) {
+      if (shown == text || raw == text) {
         group = groups.back();
         return false;
+      }
+      if (group == nullptr && (shown.find(text) != std::string::npos || raw.find(text) != std::string::npos)) {
+        group = groups.back();
       }
     }
     return true;

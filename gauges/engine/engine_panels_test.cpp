@@ -16,6 +16,7 @@
 #include "gauges/engine/engine_layout.h"
 #include "gauges/kit/switch_family.h"
 #include "gauges/kit/testing/gauge_tester.h"
+#include "gauges/overhead/overhead_layout.h"
 
 namespace xaq::gauges {
 namespace {
@@ -194,6 +195,43 @@ TEST_F(EnginePanels, OilNeedlesAndTooltipsShowEachEngineAndRestWithoutPower) {
   EXPECT_EQ(show(needles[1]), -50.0);
   EXPECT_EQ(abi::formatTooltip(*groupsOf(gauge_EngOil1)[0].tooltipRecord, &gauge_EngOil1),
             "Left engine oil pressure: 0 PSI");
+}
+
+TEST_F(EnginePanels, TheOverheadsStartLightAndSelectKnobFollowTheStart) {
+  host.timer.fire();
+  abi::ElementHeader* light = elementWithImage(gauge_VCOverhead5, overhead::kEngineStartLightArt.dayId);
+  abi::ElementHeader* knob = elementWithImage(gauge_VCOverhead5, overhead::kRotary3Art.dayId, 2);
+  ASSERT_TRUE(light && knob);
+  EXPECT_EQ(show(light), 0.0);
+  Effects e = a().effects();
+  // On the batteries alone the left main bus is dead: engine 1's start is refused at once.
+  a().switches.engineStartSelectLeft(e);
+  host.timer.fire();
+  EXPECT_EQ(show(light), 1.0);  // engine 1 selected
+  a().engines.startSwitch();
+  EXPECT_EQ(show(knob), 0.0);
+  host.timer.fire();
+  EXPECT_EQ(show(light), 0.0);
+
+  // Engine 2 on the right main bus.
+  a().switches.engineStartSelectRight(e);
+  a().engines.startSwitch();
+  host.timer.fire();
+  EXPECT_EQ(show(light), 2.0);  // starting
+  EXPECT_EQ(show(knob), 2.0);
+  host.values[166] = 1;  // engine 2 burns: the start ends and the knob returns
+  host.timer.fire();
+  EXPECT_TRUE(a().engines.state().startFinished);
+  EXPECT_EQ(show(knob), 0.0);
+  EXPECT_FALSE(a().engines.state().startFinished) << "the knob's image took the finished start back";
+  host.timer.fire();
+  EXPECT_EQ(show(light), 0.0);
+
+  a().switches.engineStartSelectRight(e);
+  host.timer.fire();
+  EXPECT_EQ(show(light), 1.0);
+  unpower();
+  EXPECT_EQ(show(light), 0.0) << "dark without power";
 }
 
 }  // namespace

@@ -92,12 +92,31 @@ std::string readoutValue(const AircraftState& a, Readout which) {
   return {};
 }
 
+int deiceLamp(const AircraftState& a, int light) {
+  return systems::airframeDeiceLight(a.deice.state(), a.switches.state(), light) ? 1 : 0;
+}
+
 double dialValue(const AircraftState* a, Dial which) {
-  // Without an aircraft the needles rest where they rest without power: at the cold end.
-  if (a == nullptr) return 1.0;
-  const systems::ElectricalState& e = electricalOf(*a);
-  return which == Dial::kMainBatteryTemp ? systems::mainBatteryTempNeedle(e, a->switches.state())
-                                         : systems::auxBatteryTempNeedle(e, a->switches.state());
+  // Without an aircraft the needles rest where they rest without power.
+  const bool powered = a != nullptr && family::dcPowerAvailable(*a);
+  const systems::CabinPressureState cabin = a != nullptr ? a->cabinPressure.state() : systems::CabinPressureState{};
+  switch (which) {
+    case Dial::kMainBatteryTemp:
+    case Dial::kAuxBatteryTemp: {
+      // The battery needles rest at the cold end.
+      if (a == nullptr) return 1.0;
+      const systems::ElectricalState& e = electricalOf(*a);
+      return which == Dial::kMainBatteryTemp ? systems::mainBatteryTempNeedle(e, a->switches.state())
+                                             : systems::auxBatteryTempNeedle(e, a->switches.state());
+    }
+    case Dial::kCabinRate: return systems::cabinRateNeedle(cabin, powered);
+    case Dial::kCabinAltitude: return systems::cabinAltitudeNeedle(cabin, powered);
+    case Dial::kDifferentialPressure: return systems::differentialPressureNeedle(cabin, powered);
+    case Dial::kBarometricCorrection: return systems::barometricCorrectionDisplay(cabin, powered);
+    case Dial::kSelectedCabinAltitude: return systems::selectedCabinAltitudeDisplay(cabin, powered);
+    case Dial::kCount: break;
+  }
+  return 0.0;
 }
 
 }  // namespace xaq::gauges::overhead

@@ -49,6 +49,12 @@ int apuAvailableLamp(const AircraftState& a);
 int apuGeneratorLamp(const AircraftState& a);
 int apuBleedLamp(const AircraftState& a);
 int engineStartLamp(const AircraftState& a);
+// The airframe de-ice boot lights in the panel's order (0 ... 5).
+int deiceLamp(const AircraftState& a, int light);
+template <int Light>
+int deiceLampOf(const AircraftState& a) {
+  return deiceLamp(a, Light);
+}
 
 // ---- actions ----
 
@@ -269,6 +275,9 @@ inline constexpr abi::ValueCallback kLampImages[] = {
     &family::lightImage<&dcExternalPowerLamp>, &family::lightImage<&acExternalPowerLamp>,
     &family::lightImage<&apuAvailableLamp>,    &family::lightImage<&apuGeneratorLamp>,
     &family::lightImage<&apuBleedLamp>,      &family::lightImage<&engineStartLamp>,
+    &family::lightImage<&deiceLampOf<0>>,    &family::lightImage<&deiceLampOf<1>>,
+    &family::lightImage<&deiceLampOf<2>>,    &family::lightImage<&deiceLampOf<3>>,
+    &family::lightImage<&deiceLampOf<4>>,    &family::lightImage<&deiceLampOf<5>>,
 };
 static_assert(std::size(kLampImages) == static_cast<std::size_t>(Lamp::kCount));
 
@@ -293,6 +302,11 @@ template <Dial Which>
 double XAQ_HOSTCALL dial(abi::ElementHeader*) {
   return dialValue(aircraft(), Which);
 }
-inline constexpr abi::ValueCallback kDialNeedles[] = {&dial<Dial::kMainBatteryTemp>, &dial<Dial::kAuxBatteryTemp>};
+inline constexpr abi::ValueCallback kDialNeedles[] = {
+    &dial<Dial::kMainBatteryTemp>,      &dial<Dial::kAuxBatteryTemp>,       &dial<Dial::kCabinRate>,
+    &dial<Dial::kCabinAltitude>,        &dial<Dial::kDifferentialPressure>, &dial<Dial::kBarometricCorrection>,
+    &dial<Dial::kSelectedCabinAltitude>,
+};
+static_assert(std::size(kDialNeedles) == static_cast<std::size_t>(Dial::kCount));
 
 }  // namespace xaq::gauges::overhead

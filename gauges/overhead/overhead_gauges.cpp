@@ -92,7 +92,7 @@ struct Tables {
     return out;
   }
 
-  using Scale = std::array<abi::ScalePoint, std::size(kBatteryScale)>;
+  using Scale = std::array<abi::ScalePoint, kDialMarks>;
 
   static constexpr std::array<Scale, kDialCount> makeScales() {
     std::array<Scale, kDialCount> out{};
@@ -100,8 +100,8 @@ struct Tables {
     for (const DialLayout& d : kDials) {
       if (!onThis(d.section, S)) continue;
       const Point pivot = onGauge(d.section, d.pivot, kWhole);
-      for (std::size_t m = 0; m < std::size(kBatteryScale); ++m) {
-        const layout::ScaleMark& mark = kBatteryScale[m];
+      for (std::size_t m = 0; m < kDialMarks; ++m) {
+        const layout::ScaleMark& mark = (*d.scale)[m];
         out[i][m] = abi::ScalePoint{{pivot.x + mark.point.x, pivot.y + mark.point.y}, mark.value, 0.0};
       }
       ++i;

@@ -205,8 +205,23 @@ static_assert(layout::indexedByControl(kControls), "kControls is indexed by Ctl"
 // ---- lights, readouts and needles ----
 
 enum class Lamp : std::int32_t {
-  kExternalPowerDc, kExternalPowerAc, kApuAvailable, kApuGenerator, kApuBleed, kEngineStart, kCount
+  kExternalPowerDc, kExternalPowerAc, kApuAvailable, kApuGenerator, kApuBleed, kEngineStart,
+  // The airframe de-ice boots, by group and side (side 1 left, side 2 right), in the panel's order.
+  kDeiceGroup1Side1, kDeiceGroup1Side2, kDeiceGroup2Side1, kDeiceGroup2Side2, kDeiceGroup3Side2, kDeiceGroup3Side1,
+  kCount
 };
+
+// The boots' lights: the sixth also shows group 4 while the manual selector is off its 0.
+inline constexpr std::uint32_t kDeiceLightColour = 0x40E060;
+inline constexpr SwitchImages kDeice1LArt{14300, 0, SwitchLook::kLight, 2, {44, 18}, nullptr, "1 L", kDeiceLightColour};
+inline constexpr SwitchImages kDeice1RArt{14302, 0, SwitchLook::kLight, 2, {44, 18}, nullptr, "1 R", kDeiceLightColour};
+inline constexpr SwitchImages kDeice2LArt{14304, 0, SwitchLook::kLight, 2, {44, 18}, nullptr, "2 L", kDeiceLightColour};
+inline constexpr SwitchImages kDeice2RArt{14306, 0, SwitchLook::kLight, 2, {44, 18}, nullptr, "2 R", kDeiceLightColour};
+inline constexpr SwitchImages kDeice3RArt{14308, 0, SwitchLook::kLight, 2, {44, 18}, nullptr, "3 R", kDeiceLightColour};
+inline constexpr SwitchImages kDeice3LArt{14310, 0, SwitchLook::kLight, 2, {44, 18}, nullptr, "3/4 L", kDeiceLightColour};
+// The legend over the row of boot lights, in the ice protection section's pixels.
+inline constexpr Point kDeiceLightsCaptionAt{160, 188};
+inline constexpr const char* kDeiceLightsCaption = "AIRFRAME DE-ICE BOOTS";
 
 struct LampLayout {
   Lamp lamp;
@@ -222,6 +237,12 @@ inline constexpr LampLayout kLamps[] = {
     {Lamp::kApuGenerator, kEngineStartApu, {124, 124, 44, 18}, &kApuGenLightArt},
     {Lamp::kApuBleed, kEngineStartApu, {180, 124, 44, 18}, &kApuBleedLightArt},
     {Lamp::kEngineStart, kEngineStartApu, {222, 39, 32, 18}, &kEngineStartLightArt},
+    {Lamp::kDeiceGroup1Side1, kIceProtection, {14, 198, 44, 18}, &kDeice1LArt},
+    {Lamp::kDeiceGroup1Side2, kIceProtection, {64, 198, 44, 18}, &kDeice1RArt},
+    {Lamp::kDeiceGroup2Side1, kIceProtection, {114, 198, 44, 18}, &kDeice2LArt},
+    {Lamp::kDeiceGroup2Side2, kIceProtection, {164, 198, 44, 18}, &kDeice2RArt},
+    {Lamp::kDeiceGroup3Side2, kIceProtection, {214, 198, 44, 18}, &kDeice3RArt},
+    {Lamp::kDeiceGroup3Side1, kIceProtection, {264, 198, 44, 18}, &kDeice3LArt},
 };
 static_assert(std::size(kLamps) == static_cast<std::size_t>(Lamp::kCount));
 
@@ -249,27 +270,54 @@ inline constexpr ReadoutLayout kReadouts[] = {
 static_assert(std::size(kReadouts) == static_cast<std::size_t>(Readout::kCount));
 inline constexpr std::uint16_t kReadoutLength = 8;  // "%5.2f" of any sane reading, terminator included
 
-enum class Dial : std::int32_t { kMainBatteryTemp, kAuxBatteryTemp, kCount };
+enum class Dial : std::int32_t {
+  kMainBatteryTemp, kAuxBatteryTemp,
+  // The pressurisation indicators.
+  kCabinRate, kCabinAltitude, kDifferentialPressure, kBarometricCorrection, kSelectedCabinAltitude,
+  kCount
+};
+
+// Every dial's scale has three marks about a pivot at the origin: the left end, the top and the
+// right end of a 120-degree arc.
+inline constexpr std::size_t kDialMarks = 3;
+using DialScale = layout::ScaleMark[kDialMarks];
+
+// 15 degrees C at the left, 80 at the right.
+inline constexpr DialScale kBatteryScale = {
+    {{-19, -11}, 1.0, "15"},
+    {{0, -22}, 0.5, nullptr},
+    {{19, -11}, 0.0, "80"},
+};
+inline constexpr DialScale kCabinRateScale = {{{-19, -11}, -2.0, "-2"}, {{0, -22}, 0.0, nullptr}, {{19, -11}, 2.0, "+2"}};
+inline constexpr DialScale kCabinAltitudeScale = {{{-19, -11}, 0.0, "0"}, {{0, -22}, 15.0, nullptr}, {{19, -11}, 30.0, "30"}};
+inline constexpr DialScale kDifferentialScale = {{{-19, -11}, 0.0, "0"}, {{0, -22}, 3.3, nullptr}, {{19, -11}, 6.6, "6.6"}};
+inline constexpr DialScale kBarometricScale = {{{-19, -11}, 28.0, "28"}, {{0, -22}, 29.5, nullptr}, {{19, -11}, 31.0, "31"}};
+inline constexpr DialScale kSelectedAltitudeScale = {{{-19, -11}, -1.0, "-1"}, {{0, -22}, 4.5, nullptr}, {{19, -11}, 10.0, "10"}};
+
+enum class DialFace : std::int32_t {
+  kCaptionBelow,  // a window above the pivot, the caption under it
+  kCaptionInside, // a low window with the caption under the pivot, inside it
+};
 
 struct DialLayout {
   Dial dial;
   Section section;
   Point pivot;         // in the section's pixels
   const char* caption;
+  const DialScale* scale;
+  DialFace face;
 };
 
 inline constexpr DialLayout kDials[] = {
-    {Dial::kMainBatteryTemp, kDcElectrical, {160, 96}, "MAIN BATT °C"},
-    {Dial::kAuxBatteryTemp, kDcElectrical, {226, 96}, "AUX BATT °C"},
+    {Dial::kMainBatteryTemp, kDcElectrical, {160, 96}, "MAIN BATT °C", &kBatteryScale, DialFace::kCaptionBelow},
+    {Dial::kAuxBatteryTemp, kDcElectrical, {226, 96}, "AUX BATT °C", &kBatteryScale, DialFace::kCaptionBelow},
+    {Dial::kCabinRate, kAirConditioning, {36, 214}, "RATE x1000", &kCabinRateScale, DialFace::kCaptionInside},
+    {Dial::kCabinAltitude, kAirConditioning, {98, 214}, "CAB ALT x1000", &kCabinAltitudeScale, DialFace::kCaptionInside},
+    {Dial::kDifferentialPressure, kAirConditioning, {160, 214}, "DIFF PSI", &kDifferentialScale, DialFace::kCaptionInside},
+    {Dial::kBarometricCorrection, kAirConditioning, {222, 214}, "BARO IN", &kBarometricScale, DialFace::kCaptionInside},
+    {Dial::kSelectedCabinAltitude, kAirConditioning, {284, 214}, "SEL ALT x1000", &kSelectedAltitudeScale, DialFace::kCaptionInside},
 };
 static_assert(std::size(kDials) == static_cast<std::size_t>(Dial::kCount));
-
-// The dials' scale about a pivot at the origin: 15 degrees C at the left, 80 at the right.
-inline constexpr layout::ScaleMark kBatteryScale[] = {
-    {{-19, -11}, 1.0, "15"},
-    {{0, -22}, 0.5, nullptr},
-    {{19, -11}, 0.0, "80"},
-};
 
 // ---- placing the section layouts on a gauge ----
 

@@ -17,6 +17,17 @@ namespace {
 
 using OverheadClicks = testing::PanelClicks;
 
+// What the host applies to each of the gauge's needles this frame.
+std::vector<double> needles(SimHost& host, abi::GaugeHeader* g) {
+  std::vector<double> out;
+  for (abi::ElementHeader* const* c = g->elements[0]->children; *c != nullptr; ++c) {
+    if ((*c)->kind != abi::kNeedle) continue;
+    const abi::ElementAxes axes = abi::elementAxes(*c);
+    out.push_back(axes.count > 0 ? host.applyValue(axes.axis[0], *c) : 0.0);
+  }
+  return out;
+}
+
 // The slot a control's click plays: the switch click, unless the table names the push button.
 int expectedSlot(const std::string& tooltip) {
   static const std::set<std::string> pushButtons = {
@@ -30,12 +41,13 @@ TEST_F(OverheadClicks, EveryAreaOfEveryOverheadGaugeAnswersItsClick) {
       {"Approach landing lights switch", 65751}, {"Landing and taxi light switch", 66240},
       {"Flood lighting", 66378},                 {"Instrument lighting", 65750},
       {"Position light", 66379},                 {"Logo light", 66376}};
-  // Controls whose click shows nowhere on the panel: the knobs of the cabin pressure controller
-  // (their values live in the controller), the engine start, and the APU's generator and bleed
+  // Controls whose click shows nowhere on the panel: the cabin pressure controller's manual rate
+  // knob (it acts only in manual mode), the engine start, and the APU's generator and bleed
   // switches while the APU is not running.
-  const std::set<std::string> unseen = {"Cabin altitude control", "Barometric correction control",
-                                        "Cabin altitude manual control", "Engine start switch",
+  const std::set<std::string> unseen = {"Cabin altitude manual control", "Engine start switch",
                                         "APU Generator control switch", "APU Bleed air switch"};
+  // The knobs whose value a dial shows: the selected cabin altitude and the barometric correction.
+  const std::set<std::string> onDials = {"Cabin altitude control", "Barometric correction control"};
   std::size_t clicked = 0;
   const std::size_t panelAreas = areasOf(host->gauge("Overhead")).size();
   for (const char* name : {"Overhead", "VCOverhead1", "VCOverhead2", "VCOverhead3", "VCOverhead4",
@@ -50,6 +62,7 @@ TEST_F(OverheadClicks, EveryAreaOfEveryOverheadGaugeAnswersItsClick) {
     for (const Area& area : areasOf(g)) {
       abi::MouseRecord* r = area.record;
       const std::vector<double> before = values(g);
+      const std::vector<double> needlesBefore = needles(*host, g);
       const std::size_t events = host->events().size();
       const std::size_t sounds = host->sound.calls().size();
       ASSERT_TRUE(host->click(g, r->x + r->width / 2, r->y + r->height / 2, MouseButton::kLeft)) << name;
@@ -82,6 +95,8 @@ TEST_F(OverheadClicks, EveryAreaOfEveryOverheadGaugeAnswersItsClick) {
         ASSERT_GT(host->events().size(), events) << what;
         EXPECT_EQ(host->events()[events].id, found->second) << what;
         EXPECT_EQ(host->events()[events].value, 1u) << what;
+      } else if (onDials.count(area.tooltip) != 0) {
+        EXPECT_NE(needles(*host, g), needlesBefore) << "the dial moves: " << what;
       } else if (unseen.count(area.tooltip) == 0) {
         EXPECT_NE(values(g), before) << "the switch image moves: " << what;
       }

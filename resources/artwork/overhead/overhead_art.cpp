@@ -36,23 +36,40 @@ void drawKnob(cairo_t* cr, oh::Rect r, const PlateColours& c) {
   drawText(cr, r.x + r.width - 3, cy, "+", 10, c.caption);
 }
 
-void drawDial(cairo_t* cr, oh::Point pivot, const char* caption, const PlateColours& c) {
+// A dial: its window, the 120-degree arc with a tick at each mark of its scale (and one between
+// them), the marks' legends and its caption.
+void drawDial(cairo_t* cr, const oh::DialLayout& d, const PlateColours& c) {
+  const oh::Point pivot = d.pivot;
+  const bool inside = d.face == oh::DialFace::kCaptionInside;
   setColour(cr, c.window);
-  roundedRectangle(cr, pivot.x - 30, pivot.y - 30, 60, 38, 4);
+  if (inside) {
+    roundedRectangle(cr, pivot.x - 29, pivot.y - 28, 58, 40, 4);
+  } else {
+    roundedRectangle(cr, pivot.x - 30, pivot.y - 30, 60, 38, 4);
+  }
   cairo_fill(cr);
   setColour(cr, c.caption);
   cairo_set_line_width(cr, 1.2);
   cairo_arc(cr, pivot.x, pivot.y, 24, -kPi / 2 - kPi / 3, -kPi / 2 + kPi / 3);
   cairo_stroke(cr);
-  for (const auto& mark : oh::kBatteryScale) {
+  for (int k = -2; k <= 2; ++k) {
+    // Ticks every 30 degrees of the arc: the marks at -60, 0, +60 and the halves between them.
+    const double a = -kPi / 2 + k * kPi / 6;
+    const double inner = k % 2 == 0 ? 21 : 23;
+    cairo_move_to(cr, pivot.x + std::cos(a) * inner, pivot.y + std::sin(a) * inner);
+    cairo_line_to(cr, pivot.x + std::cos(a) * 27, pivot.y + std::sin(a) * 27);
+    cairo_stroke(cr);
+  }
+  for (const auto& mark : *d.scale) {
     const double len = std::hypot(mark.point.x, mark.point.y);
     const double ux = mark.point.x / len, uy = mark.point.y / len;
-    cairo_move_to(cr, pivot.x + ux * 22, pivot.y + uy * 22);
-    cairo_line_to(cr, pivot.x + ux * 27, pivot.y + uy * 27);
-    cairo_stroke(cr);
     if (mark.legend != nullptr) drawText(cr, pivot.x + ux * 15, pivot.y + uy * 15 + 2, mark.legend, 7, c.caption);
   }
-  drawCaption(cr, pivot.x, pivot.y + 16, caption, c.caption);
+  if (inside) {
+    drawText(cr, pivot.x, pivot.y + 8, d.caption, 6, c.caption);
+  } else {
+    drawCaption(cr, pivot.x, pivot.y + 16, d.caption, c.caption);
+  }
 }
 
 // One section at `at` on the bitmap.
@@ -86,8 +103,11 @@ void paintSection(cairo_t* cr, oh::Section s, oh::Point at, Lighting lighting) {
     cairo_rectangle(cr, l.rect.x - 2, l.rect.y - 2, l.rect.width + 4, l.rect.height + 4);
     cairo_fill(cr);
   }
+  if (s == oh::kIceProtection) {
+    drawCaption(cr, oh::kDeiceLightsCaptionAt.x, oh::kDeiceLightsCaptionAt.y, oh::kDeiceLightsCaption, c.caption);
+  }
   for (const oh::DialLayout& d : oh::kDials) {
-    if (d.section == s) drawDial(cr, d.pivot, d.caption, c);
+    if (d.section == s) drawDial(cr, d, c);
   }
   cairo_restore(cr);
 }
@@ -121,7 +141,8 @@ void addOverheadArt(Registry& art) {
   for (const oh::SwitchImages* images :
        {&oh::kToggleArt, &oh::kRotary3Art, &oh::kRotary4Art, &oh::kPropTimerArt, &oh::kRotary6Art, &oh::kRotary8Art,
         &oh::kPushArt, &oh::kLeverArt, &oh::kSidewaysArt, &oh::kSpringArt, &oh::kExtPowerLightArt,
-        &oh::kApuAvailLightArt, &oh::kApuBleedLightArt, &oh::kApuGenLightArt, &oh::kEngineStartLightArt}) {
+        &oh::kApuAvailLightArt, &oh::kApuBleedLightArt, &oh::kApuGenLightArt, &oh::kEngineStartLightArt,
+        &oh::kDeice1LArt, &oh::kDeice1RArt, &oh::kDeice2LArt, &oh::kDeice2RArt, &oh::kDeice3RArt, &oh::kDeice3LArt}) {
     addSwitchImages(art, *images);
   }
   const NeedleLayout needle{oh::kBatteryNeedleId, {0, 0}, oh::kBatteryNeedleSize, oh::kBatteryNeedlePivot};

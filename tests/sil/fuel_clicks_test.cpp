@@ -26,10 +26,7 @@ TEST_F(FuelClicks, EveryAreaOfThePanelAndItsPieceAnswersItsClick) {
                                           {"Fuel transfer switch", 25},
                                           {"Fuel quantity test button", 26}};
   for (const char* name : {"FUEL", "FuelInd_V"}) {
-    host.reset();
-    host = std::make_unique<SimHost>(testing::testHostOptions());
-    ASSERT_TRUE(host->loaded());
-    host->runFor(1.0);
+    restart();
     abi::GaugeHeader* g = host->gauge(name);
     ASSERT_NE(g, nullptr) << name;
     std::size_t k = 0;

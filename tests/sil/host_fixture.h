@@ -23,6 +23,13 @@ class ModuleHost : public ::testing::Test {
     ASSERT_TRUE(host->loaded()) << host->error();
   }
   void TearDown() override { host.reset(); }
+  // A cockpit of its own, a simulated second after loading (so each gauge starts as it loads).
+  void restart() {
+    host.reset();
+    host = std::make_unique<SimHost>(testHostOptions());
+    ASSERT_TRUE(host->loaded()) << host->error();
+    host->runFor(1.0);
+  }
   std::unique_ptr<SimHost> host;
 };
 

@@ -53,10 +53,7 @@ TEST_F(OverheadClicks, EveryAreaOfEveryOverheadGaugeAnswersItsClick) {
   for (const char* name : {"Overhead", "VCOverhead1", "VCOverhead2", "VCOverhead3", "VCOverhead4",
                            "VCOverhead5", "VCOverhead6", "VCOverhead7"}) {
     // Each gauge on a cockpit of its own, so that every control starts where the panel starts.
-    host.reset();
-    host = std::make_unique<SimHost>(testing::testHostOptions());
-    ASSERT_TRUE(host->loaded());
-    host->runFor(1.0);
+    restart();
     abi::GaugeHeader* g = host->gauge(name);
     ASSERT_NE(g, nullptr) << name;
     for (const Area& area : areasOf(g)) {

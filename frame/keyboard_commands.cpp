@@ -22,6 +22,12 @@ void radioKnob(AircraftState& a, Effects& e) {
   a.radios.command(Command, a.now().nowS, e);
 }
 
+// As a left click on the preselector's knob: the 100-ft step.
+template <int Direction>
+void altitudePreselect(AircraftState& a, Effects&) {
+  a.altitudePreselector.step(Direction, false);
+}
+
 void masterWarning(AircraftState& a, Effects&) { a.annunciators.resetMasterWarning(); }
 void masterCaution(AircraftState& a, Effects&) { a.annunciators.resetMasterCaution(); }
 void ecuRatingUp(AircraftState& a, Effects& e) { a.engines.ecuRatingUp(e); }
@@ -58,7 +64,10 @@ constexpr std::array<CommandAction, services::kCommandCount> makeActions() {
   t[kPitchWheelUp] = &guidanceButton<&G::pitchWheelUp>;
   // 15, touch control steering, is held rather than run (see dispatchKey and dispatchFrame).
   t[16] = &guidanceButton<&G::pressGa>;
-  // 17 ... 39: the instruments' knobs and the clock, not in the cockpit yet.
+  // 17 ... 28: the instruments' knobs, not in the cockpit yet.
+  t[29] = &altitudePreselect<+1>;
+  t[30] = &altitudePreselect<-1>;
+  // 31 ... 39: the clock, not in the cockpit yet.
   t[40] = &masterWarning;
   t[41] = &masterCaution;
   constexpr auto radios =

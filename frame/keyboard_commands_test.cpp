@@ -152,7 +152,13 @@ TEST_F(KeyboardCommands, AKeyWithAnotherWindowInFrontPassesThroughUntouched) {
 }
 
 TEST_F(KeyboardCommands, EachRoomsCommandReachesItsOperation) {
-  assign({{40, line(40, 'W')}, {41, line(41, 'C')}, {56, line(56, 'X')}, {76, line(76, 'O')}, {71, line(71, 'E')}});
+  assign({{29, line(29, 'A')}, {30, line(30, 'B')}, {40, line(40, 'W')}, {41, line(41, 'C')}, {56, line(56, 'X')},
+          {76, line(76, 'O')}, {71, line(71, 'E')}});
+  const int preselect = a().altitudePreselector.valueFt();
+  EXPECT_TRUE(keys.press('A'));
+  EXPECT_TRUE(keys.press('A'));
+  EXPECT_TRUE(keys.press('B'));
+  EXPECT_EQ(a().altitudePreselector.valueFt(), preselect + 100) << "the knob's 100-ft steps";
   Effects e = a().effects();
   a().fuel.setTransfer(FuelTransfer::kToTank1, e);
   EXPECT_TRUE(keys.press('O'));

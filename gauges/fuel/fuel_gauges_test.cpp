@@ -120,33 +120,6 @@ TEST_F(FuelGauges, OnlyThePanelHasThePedestalViewStripAlongItsBottom) {
   }
 }
 
-TEST_F(FuelGauges, EveryAreaOnThePanelAndItsPieceWorksItsControlWithItsClick) {
-  for (abi::GaugeHeader* g : {&gauge_FUEL, &gauge_FuelInd_V}) {
-    Linkage.moduleDeinit();
-    Linkage.moduleInit();
-    const std::vector<Group> groups = groupsOf(*g);
-    const std::size_t first = g == &gauge_FUEL ? 2 : 0;  // the panel's dials have nothing to click
-    ASSERT_EQ(groups.size(), first + 4) << g->name;
-    for (std::size_t i = 0; i < first; ++i) EXPECT_TRUE(groups[i].areas.empty());
-    click(*g, groups[first].areas[0]);
-    EXPECT_EQ(fuel().auxPump1, 1);
-    click(*g, groups[first + 1].areas[0]);
-    EXPECT_EQ(fuel().auxPump2, 1);
-    const Group& transfer = groups[first + 2];
-    ASSERT_EQ(transfer.areas.size(), 2u);
-    EXPECT_EQ(transfer.areas[0]->cursor, abi::kCursorDown);
-    click(*g, transfer.areas[0]);
-    EXPECT_EQ(fuel().transfer, FuelTransfer::kToTank1) << "the left half";
-    click(*g, transfer.areas[1]);
-    click(*g, transfer.areas[1]);
-    EXPECT_EQ(fuel().transfer, FuelTransfer::kToTank2) << "the right half: off, then to tank 2";
-    const Group& test = groups[first + 3];
-    EXPECT_EQ(test.areas[0]->flags, family::kRepeat) << "held, the test keeps running";
-    click(*g, test.areas[0]);
-    EXPECT_EQ(fuel().testCycles, systems::kFuelTestCycles);
-  }
-}
-
 TEST_F(FuelGauges, QuantityNeedlesReadTheirOwnTankAndGoToFullScaleDuringTheTest) {
   const auto panel = elementsOf<abi::NeedleElement>(gauge_FUEL);
   ASSERT_EQ(panel.size(), 2u);

@@ -209,16 +209,6 @@ TEST(FuelPanel, TransferSwitchHalvesStepTowardTheirSideAndClickEveryTime) {
   }
 }
 
-TEST(FuelPanel, AuxPumpSwitchesToggleWithAClick) {
-  FuelBed bed;
-  bed.fuel.toggleAuxPump(2, bed.doors);
-  EXPECT_EQ(bed.fuel.state().auxPump2, 1);
-  bed.fuel.toggleAuxPump(2, bed.doors);
-  EXPECT_EQ(bed.fuel.state().auxPump2, 0);
-  bed.fuel.toggleAuxPump(3, bed.doors);  // no such pump
-  EXPECT_EQ(bed.plays(sound::kSwitchClick), 2);
-}
-
 TEST(FuelPanel, TestButtonTwiceWithinTwelveCyclesClicksOnceAndStartsTheTwelveAgain) {
   FuelBed bed;
   bed.fuel.pressQuantityTest(bed.doors);

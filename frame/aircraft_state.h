@@ -64,6 +64,8 @@ struct ModuleFlags {
   bool enginesOffAtStart = false;
   bool darkCockpit = false;
   bool dcPowerCopy = false;
+  // The cockpit has the glass panel: set once the 2D attitude director has been drawn.
+  bool efisPanel = false;
   std::int32_t soundVolume = 80;
   services::StoreLocation* storeLocation = nullptr;
 };

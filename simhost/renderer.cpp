@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "frame/abi/element_axes.h"
+#include "platform/portable/latin1_text.h"
 #include "simhost/geo.h"
 
 namespace xaq::sim {
@@ -57,6 +58,25 @@ void label(cairo_t* cr, double x, double y, const std::string& text, double size
   cairo_set_font_size(cr, size);
   cairo_move_to(cr, x, y);
   cairo_show_text(cr, text.c_str());
+}
+
+// The host draws a string element in its own font from the module's 8-bit (Windows-1252) text;
+// this stands in with the system's fonts. "Glass gauge", the glass displays' font, is
+// fixed-pitch: 26 characters fill a 216-pixel box of 22 pixels' height, so padded columns line
+// up. Any other font is drawn at four fifths of the box's height.
+void selectElementFont(cairo_t* cr, const std::string& font, std::int32_t weight, double boxHeight) {
+  const cairo_font_weight_t bold = weight >= 700 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL;
+  if (font == "Glass gauge") {
+    cairo_select_font_face(cr, "monospace", CAIRO_FONT_SLANT_NORMAL, bold);
+    cairo_set_font_size(cr, 10.0);
+    cairo_text_extents_t cell;
+    cairo_text_extents(cr, "M", &cell);
+    const double wanted = boxHeight * (216.0 / 26.0 / 22.0);
+    cairo_set_font_size(cr, cell.x_advance > 0 ? 10.0 * wanted / cell.x_advance : boxHeight * 0.8);
+    return;
+  }
+  cairo_select_font_face(cr, font.empty() ? "sans" : font.c_str(), CAIRO_FONT_SLANT_NORMAL, bold);
+  cairo_set_font_size(cr, std::max(6.0, boxHeight * 0.8));
 }
 
 void placeholderBox(cairo_t* cr, double x, double y, double w, double h, const std::string& text) {
@@ -135,18 +155,17 @@ struct Painter {
         cairo_fill(cr);
         setColour(cr, s.foreground);
         const std::string font(s.fontName, strnlen(s.fontName, sizeof s.fontName));
-        cairo_select_font_face(cr, font.empty() ? "sans" : font.c_str(), CAIRO_FONT_SLANT_NORMAL,
-                               s.fontWeight >= 700 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-        cairo_set_font_size(cr, std::max(6.0, boxHeight * 0.8));
+        selectElementFont(cr, font, s.fontWeight, boxHeight);
+        const std::string shown = platform::utf8FromLatin1(state.text.data(), state.text.size());
         cairo_text_extents_t extents;
-        cairo_text_extents(cr, state.text.c_str(), &extents);
+        cairo_text_extents(cr, shown.c_str(), &extents);
         double tx = x;
         if ((s.drawTextFlags & abi::kTextCenter) != 0) tx = x + (boxWidth - extents.x_advance) / 2;
         if ((s.drawTextFlags & abi::kTextRight) != 0) tx = x + boxWidth - extents.x_advance;
         cairo_rectangle(cr, x, y, boxWidth, boxHeight);
         cairo_clip(cr);
         cairo_move_to(cr, tx, y + boxHeight * 0.8);
-        cairo_show_text(cr, state.text.c_str());
+        cairo_show_text(cr, shown.c_str());
         break;
       }
       case abi::kSlider: {

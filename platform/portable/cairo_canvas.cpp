@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/portable/latin1_text.h"
+
 namespace xaq::platform {
 
 namespace {
@@ -39,17 +41,7 @@ struct Object {
 
 // Latin-1 text (the pages' degree sign) as UTF-8 for cairo.
 std::string utf8(const char* text, int length) {
-  std::string out;
-  for (int i = 0; i < length && text[i] != '\0'; ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
+  return utf8FromLatin1(text, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 class CairoCanvas final : public Canvas {

@@ -13,6 +13,10 @@ Registry allArtworks() {
   addEngineArt(art);
   addFuelArt(art);
   addWarningPanelArt(art);
+  addAutopilotArt(art);
+  addAdvisoryArt(art);
+  addSwitchlightsArt(art);
+  addAltSelArt(art);
   return art;
 }
 

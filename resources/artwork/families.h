@@ -15,6 +15,10 @@ void addEngineArt(Registry& art);     // engine/engine_art.cpp
 void addFuelArt(Registry& art);       // fuel/fuel_art.cpp
 
 void addWarningPanelArt(Registry& art);  // annunciators/warning_art.cpp
+void addAutopilotArt(Registry& art);     // glareshield/autopilot_art.cpp
+void addAdvisoryArt(Registry& art);      // glareshield/advisory_art.cpp
+void addSwitchlightsArt(Registry& art);  // glareshield/switchlights_art.cpp
+void addAltSelArt(Registry& art);        // glareshield/altsel_art.cpp
 
 // The registry of every family above.
 Registry allArtworks();

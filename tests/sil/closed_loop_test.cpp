@@ -20,20 +20,7 @@ class ClosedLoop : public testing::ModuleHost {
  protected:
   void SetUp() override {
     ModuleHost::SetUp();
-    World& w = host->world;
-    placeOnGround(w, 45.0, -122.0, 90, 0);
-    w.aircraft.onGround = false;
-    w.aircraft.altitudeFt = 5000;
-    w.aircraft.trueAirspeedKt = 190;
-    w.aircraft.pitchDeg = 2.5;
-    w.controls.gearHandle = 0;
-    w.controls.gearPosition = {0, 0, 0};
-    w.controls.parkingBrake = false;
-    w.engines[0].combustion = w.engines[1].combustion = true;
-    w.engines[0].mixture = w.engines[1].mixture = 16384;
-    w.engines[0].nhPct = w.engines[1].nhPct = 85;
-    w.engines[0].propRpm = w.engines[1].propRpm = 1200;
-    host->pilot.targets = PilotTargets{true, 90, 5000, 190};
+    testing::putInCruise(*host);
     host->runFor(20);  // settle
   }
 

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "simhost/flight_model.h"
 #include "simhost/sim_host.h"
 
 namespace xaq::sim::testing {
@@ -14,6 +15,25 @@ inline HostOptions testHostOptions() {
   options.modulePath = XAQ_MODULE_PATH;
   options.simulatorFolder = XAQ_SIM_FOLDER;
   return options;
+}
+
+// The aircraft in level flight at 5000 ft and 190 kt heading east, gear up, both engines running,
+// the pilot holding it there.
+inline void putInCruise(SimHost& host) {
+  World& w = host.world;
+  placeOnGround(w, 45.0, -122.0, 90, 0);
+  w.aircraft.onGround = false;
+  w.aircraft.altitudeFt = 5000;
+  w.aircraft.trueAirspeedKt = 190;
+  w.aircraft.pitchDeg = 2.5;
+  w.controls.gearHandle = 0;
+  w.controls.gearPosition = {0, 0, 0};
+  w.controls.parkingBrake = false;
+  w.engines[0].combustion = w.engines[1].combustion = true;
+  w.engines[0].mixture = w.engines[1].mixture = 16384;
+  w.engines[0].nhPct = w.engines[1].nhPct = 85;
+  w.engines[0].propRpm = w.engines[1].propRpm = 1200;
+  host.pilot.targets = PilotTargets{true, 90, 5000, 190};
 }
 
 class ModuleHost : public ::testing::Test {

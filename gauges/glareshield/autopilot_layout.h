@@ -90,10 +90,10 @@ constexpr const ApControlLayout& apControl(ApControl c) { return kApControls[sta
 
 // The panel's dead parts: painted only.
 inline constexpr Rect kMlsButton = buttonAt(238, kRow1);
-inline constexpr Point kPfcsCaption{404, 24};
+inline constexpr Point kPfcsCaption{404, 26};
 inline constexpr const char* kPfcsLegends[] = {"AIL", "ELEV", "RUD"};
 inline constexpr Size kPfcsLightSize{44, 16};
-constexpr Rect pfcsLightAt(int i) { return {334 + i * 48, 32, kPfcsLightSize.width, kPfcsLightSize.height}; }
+constexpr Rect pfcsLightAt(int i) { return {334 + i * 48, 34, kPfcsLightSize.width, kPfcsLightSize.height}; }
 
 // ---- bitmaps ----
 

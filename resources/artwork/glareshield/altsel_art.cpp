@@ -6,6 +6,7 @@
 #include "gauges/glareshield/altsel_layout.h"
 #include "resources/artwork/art_kit.h"
 #include "resources/artwork/families.h"
+#include "resources/artwork/overhead/switch_family_art.h"
 
 namespace xaq::art {
 
@@ -24,23 +25,11 @@ void drawWindow(cairo_t* cr, gs::Rect r) {
   cairo_fill(cr);
 }
 
-void drawPlate(cairo_t* cr, gs::Size size, Lighting lighting) {
-  const Palette& p = palette(lighting);
-  setColour(cr, p.panel);
-  cairo_rectangle(cr, 0, 0, size.width, size.height);
-  cairo_fill(cr);
-  setColour(cr, lighting == Lighting::kDay ? rgb(0x5A6066) : rgb(0x2A2E30));
-  cairo_set_line_width(cr, 2.0);
-  roundedRectangle(cr, 3, 3, size.width - 6, size.height - 6, 6);
-  cairo_stroke(cr);
-}
-
 void drawAltSel(cairo_t* cr, Lighting lighting) {
   const Palette& p = palette(lighting);
-  drawPlate(cr, gs::kAltSelSize, lighting);
+  drawPlate(cr, gs::kAltSelSize, "ALT SEL", lighting);
   drawWindow(cr, {gs::kAltSelHundreds.x, gs::kAltSelHundreds.y, gs::kAltSelHundreds.width + gs::kAltSelZeros.width,
                   gs::kAltSelHundreds.height});
-  drawText(cr, 88, 20, "ALT SEL", 9.0, p.marks);
   drawText(cr, 88, 74, "FT", 8.0, p.marks);
   // The knob over both halves of its mouse areas, with the turn marks either side.
   const double cx = gs::kAltSelKnobUp.x, cy = gs::kAltSelKnobDown.y + gs::kAltSelKnobDown.height / 2.0;
@@ -68,7 +57,7 @@ void addAltSelArt(Registry& art) {
   art.add(gs::kAltSelBackgroundId, gs::kAltSelSize, [](cairo_t* cr) { drawAltSel(cr, Lighting::kDay); });
   art.add(gs::kAltSelOverlayId, gs::kAltSelSize, [](cairo_t* cr) { drawAltSel(cr, Lighting::kNight); });
   art.add(gs::kAltSelectorVBackgroundId, gs::kAltSelectorVSize, [](cairo_t* cr) {
-    drawPlate(cr, gs::kAltSelectorVSize, Lighting::kDay);
+    drawPlate(cr, gs::kAltSelectorVSize, "ALT SEL", Lighting::kDay);
     drawWindow(cr, {gs::kAltSelectorVHundreds.x, gs::kAltSelectorVHundreds.y,
                     gs::kAltSelectorVHundreds.width + gs::kAltSelectorVZeros.width, gs::kAltSelectorVHundreds.height});
   });

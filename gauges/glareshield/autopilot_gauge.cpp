@@ -76,13 +76,7 @@ constexpr ApBehaviour kBehaviours[] = {
      &family::operate<&turn<&FlightGuidance::pitchWheelDown>>, family::kRepeat},
 };
 
-constexpr bool behavioursInOrder() {
-  for (std::size_t i = 0; i < std::size(kBehaviours); ++i) {
-    if (static_cast<std::size_t>(kBehaviours[i].control) != i) return false;
-  }
-  return std::size(kBehaviours) == static_cast<std::size_t>(kApControlCount);
-}
-static_assert(behavioursInOrder());
+static_assert(layout::indexedByControl(kBehaviours) && std::size(kBehaviours) == std::size(kApControls));
 
 constexpr abi::ValueCallback kLightReaders[] = {&family::lightImage<&hsiSelLight>, &family::lightImage<&navSelLight>,
                                                 &family::lightImage<&apLight>, &family::lightImage<&ydLight>};

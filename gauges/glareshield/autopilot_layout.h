@@ -78,13 +78,7 @@ inline constexpr ApControlLayout kApControls[] = {
 
 inline constexpr std::int32_t kApControlCount = static_cast<std::int32_t>(ApControl::kControls);
 
-constexpr bool controlsInOrder() {
-  for (std::int32_t i = 0; i < kApControlCount; ++i) {
-    if (static_cast<std::int32_t>(kApControls[i].control) != i) return false;
-  }
-  return true;
-}
-static_assert(controlsInOrder() && std::size(kApControls) == static_cast<std::size_t>(kApControlCount));
+static_assert(layout::indexedByControl(kApControls) && std::size(kApControls) == static_cast<std::size_t>(kApControlCount));
 
 constexpr const ApControlLayout& apControl(ApControl c) { return kApControls[static_cast<std::int32_t>(c)]; }
 

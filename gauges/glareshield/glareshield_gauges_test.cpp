@@ -23,23 +23,12 @@ namespace {
 
 using gauges::testing::clickGauge;
 
-struct Group {
-  std::string tooltip;
-  std::vector<abi::MouseRecord*> areas;
-};
+using gauges::testing::groupsOf;
 
-// The nested groups of a gauge's table with their tooltips and areas, and the outer tooltip.
-std::vector<Group> groupsOf(abi::GaugeHeader& g, std::string* outer = nullptr) {
-  std::vector<Group> out;
-  int depth = 0;
-  for (abi::MouseRecord* r = g.mouseTable; r->kind != abi::kMouseEnd; ++r) {
-    if (r->kind == abi::kMouseGroup && ++depth == 2) out.push_back({});
-    if (r->kind == abi::kMouseEndGroup) --depth;
-    if (r->kind == abi::kMouseTooltip && depth == 1 && outer != nullptr) *outer = r->target.tooltipText;
-    if (depth == 2 && r->kind == abi::kMouseTooltip) out.back().tooltip = r->target.tooltipText;
-    if (depth == 2 && r->kind == abi::kMouseArea) out.back().areas.push_back(r);
-  }
-  return out;
+// The tooltip of the gauge's outer group (empty without one).
+std::string outerTooltip(abi::GaugeHeader& g) {
+  const abi::MouseRecord& second = g.mouseTable[1];
+  return second.kind == abi::kMouseTooltip ? second.target.tooltipText : "";
 }
 
 int areaCount(abi::GaugeHeader& g) {
@@ -64,9 +53,8 @@ abi::GaugeHeader* const kGlareshieldGauges[] = {&gauge_autopilot, &gauge_autopil
                                                 &gauge_AltSel, &gauge_AltSelector_V};
 
 TEST(GlareshieldTables, TheGuidanceControllerCarriesEveryButtonWithItsTooltip) {
-  std::string outer;
-  const std::vector<Group> groups = groupsOf(gauge_autopilot, &outer);
-  EXPECT_EQ(outer, "Guidance controller");
+  EXPECT_EQ(outerTooltip(gauge_autopilot), "Guidance controller");
+  const std::vector<gauges::testing::Group> groups = groupsOf(gauge_autopilot);
   const std::vector<std::string> expected = {
       "HSI select",  "NAV source selection side", "NAV source: VOR/LOC", "NAV source: FMS", "Heading select",
       "NAV",         "ILS approach",              "Back course hold",    "Indicated airspeed hold",
@@ -104,11 +92,8 @@ TEST(GlareshieldTables, TheTwinsHaveNoAreasAndEveryBitmapIsTheGlareshieldsOwn) {
                               &gauge_AdvisoryV}) {
     EXPECT_EQ(areaCount(*g), 0) << g->name;
   }
-  std::string tooltip;
-  groupsOf(gauge_Advisory, &tooltip);
-  EXPECT_EQ(tooltip, "Advisory display");
-  groupsOf(gauge_AdvisoryV, &tooltip);
-  EXPECT_EQ(tooltip, "Advisory display");
+  EXPECT_EQ(outerTooltip(gauge_Advisory), "Advisory display");
+  EXPECT_EQ(outerTooltip(gauge_AdvisoryV), "Advisory display");
   std::set<std::uint32_t> all;
   for (abi::GaugeHeader* g : kGlareshieldGauges) {
     std::set<std::uint32_t> ids;
@@ -163,15 +148,9 @@ class Glareshield : public ::testing::Test {
     abi::TooltipArgument& a = r.data.arguments[0];
     return a.stringCallback(0.0, a.variable.id, r.target.tooltipText, &a.variable, nullptr);
   }
-  abi::MouseRecord& tooltipRecordOfGroup(abi::GaugeHeader& g, int group) {
-    int depth = 0, seen = -1;
-    for (abi::MouseRecord* r = g.mouseTable; r->kind != abi::kMouseEnd; ++r) {
-      if (r->kind == abi::kMouseGroup && ++depth == 2) ++seen;
-      if (r->kind == abi::kMouseEndGroup) --depth;
-      if (r->kind == abi::kMouseTooltip && ((group < 0 && depth == 1) || (depth == 2 && seen == group))) return *r;
-    }
-    ADD_FAILURE() << "no tooltip";
-    return *g.mouseTable;
+  // The tooltip record of a control's group, or of the whole gauge for group -1.
+  static abi::MouseRecord& tooltipRecordOfGroup(abi::GaugeHeader& g, int group) {
+    return group < 0 ? g.mouseTable[1] : *groupsOf(g)[static_cast<std::size_t>(group)].tooltipRecord;
   }
   void click(abi::GaugeHeader& g, const layout::Rect& r, std::uint32_t buttons = abi::kMouseLeftSingle) {
     ASSERT_TRUE(clickGauge(g, r.x + r.width / 2, r.y + r.height / 2, buttons).hit);

@@ -15,15 +15,15 @@
 
 #include "frame/abi/element_axes.h"
 #include "simhost/flight_model.h"
-#include "tests/sil/host_fixture.h"
+#include "tests/sil/panel_clicks.h"
 
 namespace xaq::sim {
 namespace {
 
-class GlareshieldClicks : public testing::ModuleHost {
+class GlareshieldClicks : public testing::PanelClicks {
  protected:
   void SetUp() override {
-    ModuleHost::SetUp();
+    PanelClicks::SetUp();
     testing::putInCruise(*host);
     // No station in range: nothing the buttons arm is captured while the test looks at it.
     host->overrides[40] = 127;
@@ -57,15 +57,6 @@ class GlareshieldClicks : public testing::ModuleHost {
   std::string messageLine() {
     host->runFor(0.12);
     return text("Advisory", 0);
-  }
-
-  std::vector<int> playsSince(std::size_t from) {
-    std::vector<int> slots;
-    const auto& calls = host->sound.calls();
-    for (std::size_t i = from; i < calls.size(); ++i) {
-      if (calls[i].operation == "play") slots.push_back(calls[i].slot);
-    }
-    return slots;
   }
 
   // Clicks the area of `gauge` whose tooltip reads `tooltip` (the upper half of a pair when

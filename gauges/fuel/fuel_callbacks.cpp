@@ -57,28 +57,35 @@ const char* XAQ_HOSTCALL quantityText(double value, std::uint32_t, const char*, 
   return gTooltip[0];
 }
 
-// The temperatures come from the sampled outside air (the host's own record of it is unscaled).
-const char* XAQ_HOSTCALL tankTempText(double, std::uint32_t, const char*, abi::HostVarRecord*, abi::GaugeHeader*) {
+namespace {
+
+// The temperatures come from the sampled outside air (the host's own record of it is unscaled):
+// `write` fills buffer `slot` from it.
+const char* temperatureText(int slot, void (*write)(double outsideAirTempC, char* out, std::size_t size)) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return "";
-  systems::temperatureTooltip(a->link.samples.totalAirTempC, gTooltip[1], sizeof gTooltip[1]);
-  return gTooltip[1];
+  char* out = gTooltip[slot];
+  write(a->link.samples.totalAirTempC, out, sizeof gTooltip[slot]);
+  return out;
+}
+
+void leftEngine(double c, char* out, std::size_t n) { systems::engineFuelTemperatureTooltip(1, c, out, n); }
+void rightEngine(double c, char* out, std::size_t n) { systems::engineFuelTemperatureTooltip(2, c, out, n); }
+
+}  // namespace
+
+const char* XAQ_HOSTCALL tankTempText(double, std::uint32_t, const char*, abi::HostVarRecord*, abi::GaugeHeader*) {
+  return temperatureText(1, &systems::temperatureTooltip);
 }
 
 const char* XAQ_HOSTCALL leftFuelTempText(double, std::uint32_t, const char*, abi::HostVarRecord*,
                                           abi::GaugeHeader*) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return "";
-  systems::engineFuelTemperatureTooltip(1, a->link.samples.totalAirTempC, gTooltip[2], sizeof gTooltip[2]);
-  return gTooltip[2];
+  return temperatureText(2, &leftEngine);
 }
 
 const char* XAQ_HOSTCALL rightFuelTempText(double, std::uint32_t, const char*, abi::HostVarRecord*,
                                            abi::GaugeHeader*) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return "";
-  systems::engineFuelTemperatureTooltip(2, a->link.samples.totalAirTempC, gTooltip[3], sizeof gTooltip[3]);
-  return gTooltip[3];
+  return temperatureText(3, &rightEngine);
 }
 
 }  // namespace xaq::gauges::fuel

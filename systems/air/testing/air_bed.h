@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "common/testing/recording_effects.h"
+#include "common/testing/stepped_bed.h"
 #include "systems/air/cabin_pressure.h"
 #include "systems/air/deice.h"
 #include "systems/air/lighting.h"
@@ -20,7 +21,7 @@ inline double standardPressurePsi(double altitudeFt) {
   return 14.696 * std::pow(1.0 - altitudeFt * 6.8755856e-6, 5.2558797);
 }
 
-class AirBed {
+class AirBed : public xaq::testing::SteppedBed<AirBed> {
  public:
   static constexpr double kTimeSteps[] = {0.028, 0.056, 0.3, 6.0};
 
@@ -53,19 +54,6 @@ class AirBed {
     return *this;
   }
 
-  // n cycles of dtS each, the clock advancing before every cycle.
-  void runCycles(int n, double dtS = 0.056) {
-    for (int i = 0; i < n; ++i) {
-      now.dtS = dtS;
-      now.nowS += dtS;
-      cycle();
-    }
-  }
-  // Runs until `seconds` of simulation time have passed (the last step cut short to land on it).
-  void runFor(double seconds, double dtS) {
-    const double end = now.nowS + seconds;
-    while (now.nowS < end - 1e-9) runCycles(1, std::fmin(dtS, end - now.nowS));
-  }
   // Past the cabin controller's start-up count.
   void start(double dtS = 0.056) { runCycles(CabinPressure::kStartupCycles, dtS); }
 
@@ -87,9 +75,9 @@ class AirBed {
   PanelLighting lighting;
   xaq::testing::RecordingEffects fx;
   Effects doors = fx.doors();
-  CycleContext now;
 
  private:
+  friend class xaq::testing::SteppedBed<AirBed>;
   void cycle() {
     lighting.update(now, lightingIn);
     const std::size_t before = fx.events.size();

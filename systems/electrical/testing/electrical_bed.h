@@ -6,12 +6,13 @@
 #include <cmath>
 
 #include "common/testing/recording_effects.h"
+#include "common/testing/stepped_bed.h"
 #include "systems/electrical/apu.h"
 #include "systems/electrical/electrical.h"
 
 namespace xaq::systems::testing {
 
-class ElectricalBed {
+class ElectricalBed : public xaq::testing::SteppedBed<ElectricalBed> {
  public:
   ElectricalBed() {
     // Everything off: each test switches on what it needs.
@@ -43,20 +44,6 @@ class ElectricalBed {
   }
   ElectricalBed& givenParkedOnGroundPower() { return in.parkingBrake = 32767, in.indicatedAirspeedKt = 0, *this; }
 
-  // n cycles of dtS each, the clock advancing before every cycle.
-  void runCycles(int n, double dtS = 0.056) {
-    for (int i = 0; i < n; ++i) {
-      now.dtS = dtS;
-      now.nowS += dtS;
-      cycle();
-    }
-  }
-  // Runs until `seconds` of simulation time have passed (the last step cut short to land on it).
-  void runFor(double seconds, double dtS) {
-    const double end = now.nowS + seconds;
-    while (now.nowS < end - 1e-9) runCycles(1, std::fmin(dtS, end - now.nowS));
-  }
-
   double busVolts(DcBus bus) const { return electrical.state().volts(bus); }
   const ElectricalState& state() const { return electrical.state(); }
   bool lit(int light) const { return fx.lights.isLit(light); }
@@ -72,9 +59,9 @@ class ElectricalBed {
   Apu apu;
   xaq::testing::RecordingEffects fx;
   Effects doors = fx.doors();
-  CycleContext now;
 
  private:
+  friend class xaq::testing::SteppedBed<ElectricalBed>;
   void cycle() {
     in.apuLastCycle = apu.state().outputs;
     electrical.update(now, in, doors);

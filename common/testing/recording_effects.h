@@ -32,6 +32,13 @@ class RecordingEffects final : public HostEventDoor, public LightDoor, public So
 
   Effects doors() { return Effects{*this, *this, *this}; }
 
+  // How many times the part sent this host event.
+  int eventCount(std::uint32_t id) const {
+    int n = 0;
+    for (const auto& e : events) n += e.first == id ? 1 : 0;
+    return n;
+  }
+
   std::vector<std::pair<std::uint32_t, std::uint32_t>> events;
   LightBoard lights;
   std::vector<SoundRequest> sounds;

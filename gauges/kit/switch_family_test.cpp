@@ -69,6 +69,24 @@ TEST_F(SwitchFamily, ShowsTheDayOrTheNightImageAtTheSwitchPosition) {
   EXPECT_FALSE(busTieImages[1].header.imageFlags & abi::kImageHidden);
 }
 
+// Without the add-on the daylight comes from the sun at the host's place, date and time: on the
+// equator at midnight the lit panel shows night images, at noon (the next minute the host
+// reports) the day images come back with the lighting still on.
+TEST_F(SwitchFamily, WithoutTheAddOnTheSunAtTheHostsTimeDecidesBetweenDayAndNightImages) {
+  host.setNightLighting(true);
+  ASSERT_TRUE(a().nightImages());
+  value(busTieImages[1].header);
+  EXPECT_FALSE(busTieImages[1].header.imageFlags & abi::kImageHidden);
+  host.values[3] = 12;
+  host.timer.fire();
+  EXPECT_TRUE(a().nightImages()) << "the sun is worked out again only when the minute changes";
+  host.values[4] = host.values[4] + 1;
+  host.timer.fire();
+  EXPECT_FALSE(a().nightImages());
+  value(busTieImages[1].header);
+  EXPECT_TRUE(busTieImages[1].header.imageFlags & abi::kImageHidden);
+}
+
 TEST_F(SwitchFamily, LightsAreDarkWithoutPowerAndTheImagesQuietWithoutAnAircraft) {
   Effects e = a().effects();
   toggleBusTie(a(), e);

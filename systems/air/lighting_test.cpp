@@ -168,11 +168,7 @@ TEST_F(PanelLightingTest, WhereTheSunNeitherRisesNorSetsItCountsAsDaylight) {
 
 class LightingSyncTest : public ::testing::Test {
  protected:
-  int count(std::uint32_t id) const {
-    int n = 0;
-    for (const auto& e : fx.events) n += e.first == id ? 1 : 0;
-    return n;
-  }
+  int count(std::uint32_t id) const { return fx.eventCount(id); }
   void sync(HostExteriorLights host) {
     lights.hostLights(host);
     lights.synchronise(now, sw, doors);

@@ -57,11 +57,7 @@ class AirBed : public xaq::testing::SteppedBed<AirBed> {
   // Past the cabin controller's start-up count.
   void start(double dtS = 0.056) { runCycles(CabinPressure::kStartupCycles, dtS); }
 
-  int eventCount(std::uint32_t id) const {
-    int n = 0;
-    for (const auto& e : fx.events) n += e.first == id ? 1 : 0;
-    return n;
-  }
+  int eventCount(std::uint32_t id) const { return fx.eventCount(id); }
   bool lit(int light) const { return fx.lights.isLit(light); }
 
   PanelSwitchRecord sw;

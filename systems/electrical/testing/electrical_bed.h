@@ -47,11 +47,7 @@ class ElectricalBed : public xaq::testing::SteppedBed<ElectricalBed> {
   double busVolts(DcBus bus) const { return electrical.state().volts(bus); }
   const ElectricalState& state() const { return electrical.state(); }
   bool lit(int light) const { return fx.lights.isLit(light); }
-  int eventCount(std::uint32_t id) const {
-    int n = 0;
-    for (const auto& e : fx.events) n += e.first == id ? 1 : 0;
-    return n;
-  }
+  int eventCount(std::uint32_t id) const { return fx.eventCount(id); }
 
   PanelSwitchRecord sw;
   ElectricalInputs in;

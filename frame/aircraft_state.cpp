@@ -49,6 +49,7 @@ void AircraftState::runCycle() {
   apu.update(now_, apuInputs(link.samples, electrical.state(), flags.soundVolume), doors);
   // the clock and gear indication, then:
   clipboard.update(now_, clipboardInputs(link.notesFilePath));
+  attitudeTest.update(now_);
   gearIndication.update(now_, gearInputs(link.samples));
   // the flight guidance, which ends with the advisory display, then:
   guidance.update(now_, flightGuidanceInputs(link.samples, link.addon, link.dataLink.connected(),

@@ -8,6 +8,7 @@
 #include "common/cycle_context.h"
 #include "common/module_environment.h"
 #include "displays/analog/airspeed_bug.h"
+#include "displays/analog/attitude_test.h"
 #include "fms/cdu/cdu.h"
 #include "fms/fms_core.h"
 #include "frame/addon_tanks.h"
@@ -119,6 +120,8 @@ class AircraftState {
   // The clock comes here.
   systems::GearIndication gearIndication;
   services::Clipboard clipboard;  // with the attitude director's settings
+  // The attitude director's test switch and the attitude it was pressed at.
+  displays::AttitudeTest attitudeTest;
   guidance::Advisory advisory;
   // Flies the flight management's commanded heading in LNAV: it gets it as an input each cycle.
   guidance::FlightGuidance guidance{advisory};

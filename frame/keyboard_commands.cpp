@@ -1,5 +1,7 @@
 #include "frame/keyboard_commands.h"
 
+#include "common/sound_slots.h"
+#include "displays/analog/hsi_values.h"
 #include "frame/module_lifecycle.h"
 
 namespace xaq::frame {
@@ -26,6 +28,20 @@ void radioKnob(AircraftState& a, Effects& e) {
 template <int Direction>
 void altitudePreselect(AircraftState& a, Effects&) {
   a.altitudePreselector.step(Direction, false);
+}
+
+// As a left click on an RMI source knob: the source toggles with the switch click.
+template <bool Left>
+void rmiSource(AircraftState& a, Effects& e) {
+  int& source = Left ? a.rmiSources.left : a.rmiSources.right;
+  source = displays::toggledRmiSource(source);
+  e.sounds.play(sound::kSwitchClick);
+}
+
+// As a left click on the ADI's DH knob.
+template <int Direction>
+void adiDecisionHeight(AircraftState& a, Effects&) {
+  a.efisControls.stepDecisionHeight(Direction);
 }
 
 void masterWarning(AircraftState& a, Effects&) { a.annunciators.resetMasterWarning(); }
@@ -64,7 +80,11 @@ constexpr std::array<CommandAction, services::kCommandCount> makeActions() {
   t[kPitchWheelUp] = &guidanceButton<&G::pitchWheelUp>;
   // 15, touch control steering, is held rather than run (see dispatchKey and dispatchFrame).
   t[16] = &guidanceButton<&G::pressGa>;
-  // 17 ... 28: the instruments' knobs, not in the cockpit yet.
+  t[17] = &rmiSource<true>;
+  t[18] = &rmiSource<false>;
+  // 19 ... 20 and 23 ... 28: the instruments' knobs, not in the cockpit yet.
+  t[21] = &adiDecisionHeight<+1>;
+  t[22] = &adiDecisionHeight<-1>;
   t[29] = &altitudePreselect<+1>;
   t[30] = &altitudePreselect<-1>;
   // 31 ... 39: the clock, not in the cockpit yet.

@@ -176,6 +176,23 @@ TEST_F(KeyboardCommands, EachRoomsCommandReachesItsOperation) {
   EXPECT_FALSE(a().annunciators.state().masterCaution);
 }
 
+TEST_F(KeyboardCommands, TheRmiSourceKeysToggleTheirNeedleAndTheAdiDhKeysStepTheDecisionHeight) {
+  assign({{17, line(17, 'L')}, {18, line(18, 'R')}, {21, line(21, 'U')}, {22, line(22, 'D')}});
+  a().rmiSources.left = 1;
+  a().rmiSources.right = 5;  // a stored value the knob does not know
+  EXPECT_TRUE(keys.press('L'));
+  EXPECT_TRUE(keys.press('R'));
+  EXPECT_EQ(a().rmiSources.left, 2);
+  EXPECT_EQ(a().rmiSources.right, 2);
+  EXPECT_TRUE(keys.press('L'));
+  EXPECT_EQ(a().rmiSources.left, 1);
+  const int dh = a().efisControls.settings().decisionHeightFt;
+  EXPECT_TRUE(keys.press('U'));
+  EXPECT_TRUE(keys.press('U'));
+  EXPECT_TRUE(keys.press('D'));
+  EXPECT_EQ(a().efisControls.settings().decisionHeightFt, dh + 10);
+}
+
 TEST_F(KeyboardCommands, TouchControlSteeringIsHeldWhileItsKeyIsAndLetGoByAnyOtherKey) {
   assign({{15, line(15, 'T')}, {75, line(75, 'F')}});
   runSeconds(12.0);  // DC power and the guidance's system test over

@@ -1,0 +1,264 @@
+// The attitude director indicator (`ADI`) and its virtual-cockpit twin (`ADI_V`): the sphere and
+// bank pointer at 70 degrees a second, the flight-director bars from the flight guidance's
+// commands, the localizer (or the flight management's cross-track), glideslope and fast/slow
+// pointers, the inclinometer, the DH and test lights and the radio-altitude and DH readouts.
+// The twins share every callback and limiter.
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "frame/aircraft_state.h"
+#include "frame/gauge_registry.h"
+#include "gauges/instruments/adi_layout.h"
+#include "gauges/instruments/hsi_inputs.h"
+#include "gauges/kit/gauge_kit.h"
+#include "gauges/kit/switch_family.h"
+
+namespace xaq::gauges {
+
+namespace {
+
+using frame::AircraftState;
+using namespace adi;
+
+constexpr double kAttitudeRateDegPerS = 70.0;
+constexpr double kPointerRatePerS = 400.0;
+constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+constexpr std::uint32_t kFaceEvent = 65907;
+constexpr std::uint32_t kAmber = 0x002265F1;
+
+SlewLimiter gSpherePitch{kAttitudeRateDegPerS};
+SlewLimiter gSphereBank{kAttitudeRateDegPerS};
+SlewLimiter gBankNeedle{kAttitudeRateDegPerS};
+SlewLimiter gPitchBar{kPointerRatePerS};
+SlewLimiter gRollBar{kPointerRatePerS};
+SlewLimiter gLocalizer{kPointerRatePerS};
+SlewLimiter gGlideslope{kPointerRatePerS};
+SlewLimiter gFastSlow{kPointerRatePerS};
+
+double follow(SlewLimiter& limiter, double target, const AircraftState& a) {
+  limiter.target = target;
+  return limiter.step(a.simTimeS());
+}
+
+const frame::HostSamples& samples(const AircraftState& a) { return a.link.samples; }
+
+double XAQ_HOSTCALL spherePitch(abi::ElementHeader*) {
+  const AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  return follow(gSpherePitch, displays::spherePitchTargetDeg(samples(*a).pitchDeg, a->attitudeTest.pressed()), *a);
+}
+
+double XAQ_HOSTCALL sphereTurn(abi::ElementHeader*) {
+  const AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  return -follow(gSphereBank, displays::sphereBankTargetDeg(samples(*a).bankDeg, a->attitudeTest.pressed()), *a);
+}
+
+double XAQ_HOSTCALL bankNeedle(abi::ElementHeader*) {
+  const AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  return follow(gBankNeedle, displays::sphereBankTargetDeg(samples(*a).bankDeg, a->attitudeTest.pressed()), *a);
+}
+
+displays::FlightDirectorBars bars(const AircraftState& a) {
+  const guidance::FlightGuidanceState& g = a.guidance.state();
+  displays::FlightDirectorInputs in;
+  in.powered = instruments::instrumentPower(a);
+  in.engaged = g.lateralMode != guidance::lateral::kNone || g.verticalMode != guidance::vertical::kNone;
+  in.pitchCommandUpDeg = g.fdPitchCommandDeg;
+  in.bankCommandDeg = g.fdBankCommandDeg;
+  in.hostPitchDeg = samples(a).pitchDeg;
+  in.hostBankDeg = samples(a).bankDeg;
+  return displays::flightDirectorBars(in);
+}
+
+double XAQ_HOSTCALL pitchBar(abi::ElementHeader* element) {
+  const AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  const displays::FlightDirectorBars b = bars(*a);
+  setHidden(element, !b.shown);
+  return follow(gPitchBar, b.pitchBar, *a);
+}
+
+double XAQ_HOSTCALL rollBar(abi::ElementHeader* element) {
+  const AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  const displays::FlightDirectorBars b = bars(*a);
+  setHidden(element, !b.shown);
+  return follow(gRollBar, b.rollBar, *a);
+}
+
+double XAQ_HOSTCALL localizer(abi::ElementHeader* element) {
+  const AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  const displays::DeviationPointer p = displays::lateralDeviation(instruments::lateralDeviationInputs(*a));
+  setHidden(element, !p.shown);
+  return follow(gLocalizer, p.value, *a);
+}
+
+double XAQ_HOSTCALL glideslope(abi::ElementHeader* element) {
+  const AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  setHidden(element, !samples(*a).glideslopeReceived);
+  return follow(gGlideslope, std::clamp(samples(*a).glideslopeDeviation, -127.0, 127.0), *a);
+}
+
+double XAQ_HOSTCALL fastSlow(abi::ElementHeader*) {
+  const AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  return follow(gFastSlow, displays::fastSlowKt(samples(*a).indicatedAirspeedKt, a->airspeedBug.speedTargetKt()), *a);
+}
+
+// The ball as the host gives it, through the slider's own record.
+double XAQ_HOSTCALL ball(abi::ElementHeader* element) {
+  auto* s = abi::elementAs<abi::SliderElement>(element);
+  if (aircraft() == nullptr || s == nullptr || !std::isfinite(s->xVariable.value)) return 0.0;
+  return std::clamp(s->xVariable.value, -127.0, 127.0);
+}
+
+int decisionHeightFt(const AircraftState& a) { return a.efisControls.settings().decisionHeightFt; }
+
+double XAQ_HOSTCALL dhLight(abi::ElementHeader*) {
+  const AircraftState* a = aircraft();
+  if (a == nullptr) return 0.0;
+  return displays::decisionHeightLight(instruments::instrumentPower(*a), decisionHeightFt(*a),
+                                       samples(*a).radioAltitudeFt, samples(*a).verticalSpeedFpm)
+             ? 1.0
+             : 0.0;
+}
+
+double XAQ_HOSTCALL testLight(abi::ElementHeader*) {
+  const AircraftState* a = aircraft();
+  return a != nullptr && instruments::instrumentPower(*a) && a->attitudeTest.pressed() ? 1.0 : 0.0;
+}
+
+double XAQ_HOSTCALL testFlag(abi::ElementHeader*) {
+  const AircraftState* a = aircraft();
+  return a != nullptr && a->attitudeTest.pressed() ? 1.0 : 0.0;
+}
+
+double XAQ_HOSTCALL radioAltitudeText(abi::ElementHeader* element) {
+  const AircraftState* a = aircraft();
+  auto* s = abi::elementAs<abi::StringElement>(element);
+  if (a == nullptr) {
+    writeText(s, "");
+  } else {
+    writeText(s, displays::radioAltitudeText(instruments::instrumentPower(*a), samples(*a).radioAltitudeFt).data());
+  }
+  return 0.0;
+}
+
+double XAQ_HOSTCALL decisionHeightText(abi::ElementHeader* element) {
+  const AircraftState* a = aircraft();
+  auto* s = abi::elementAs<abi::StringElement>(element);
+  if (a == nullptr) {
+    writeText(s, "");
+  } else {
+    writeText(s, displays::decisionHeightText(instruments::instrumentPower(*a), decisionHeightFt(*a)).data());
+  }
+  return 0.0;
+}
+
+std::int32_t XAQ_HOSTCALL pressTest(abi::PixPoint*, std::uint32_t) {
+  if (AircraftState* a = aircraft()) a->attitudeTest.press(a->simTimeS(), samples(*a).pitchDeg, samples(*a).bankDeg);
+  return 0;
+}
+
+template <int Direction>
+std::int32_t XAQ_HOSTCALL turnDhKnob(abi::PixPoint*, std::uint32_t) {
+  if (AircraftState* a = aircraft()) a->efisControls.stepDecisionHeight(Direction);
+  return 0;
+}
+
+constexpr TextStyle kReadout{kAmber, 0x00101010, "Quartz", 400,
+                             abi::kTextCenter | abi::kTextVerticalCenter | abi::kTextSingleLine};
+constexpr std::uint32_t kLit = abi::kImageTransparent | abi::kImageBright;
+
+// One ADI's moving parts over the sphere and the face, in drawing order.
+template <abi::GaugeHeader* Gauge>
+struct AdiTables {
+  static inline constinit std::array<abi::SpriteElement, 1> sphere = {
+      sprite(Gauge, kSphereId, pix(kSphereAt), {kSphereTexture.width / 2, kSphereTexture.height / 2}, 0.0, nullptr,
+             -kSpherePixelsPerDegree, &spherePitch, kRadiansPerDegree, &sphereTurn)};
+  static inline constinit std::array<abi::NeedleElement, 1> bank = {
+      needle(Gauge, layout::NeedleLayout{kBankNeedleId, kPivot, kBankNeedleSize,
+                                         {kBankNeedleSize.width / 2, kBankNeedleSize.height / 2}},
+             79, &bankNeedle, nullptr, 0)};
+  static inline constinit std::array<abi::SliderElement, 6> pointers = {
+      slider(Gauge, kPitchBarId, pix(kPitchBarAt), 0.0, nullptr, kBarTravelPx, &pitchBar),
+      slider(Gauge, kRollBarId, pix(kRollBarAt), kBarTravelPx, &rollBar, 0.0, nullptr),
+      slider(Gauge, kLocalizerId, pix(kLocalizerAt), kLocalizerTravelPx / 127.0, &localizer, 0.0, nullptr),
+      slider(Gauge, kGlideslopeId, pix(kGlideslopeAt), 0.0, nullptr, kGlideslopeTravelPx / 127.0, &glideslope),
+      slider(Gauge, kFastSlowId, pix(kFastSlowAt), 0.0, nullptr, -kFastSlowPxPerKt, &fastSlow),
+      [] {
+        abi::SliderElement e = slider(Gauge, kBallId, pix(kBallAt), kBallTravelPx / 127.0, &ball, 0.0, nullptr);
+        e.xVariable = variable(69);
+        return e;
+      }()};
+  static inline constinit std::array<abi::IconElement, 3> lights = {
+      icon(Gauge, kDhLightId, pix(kDhLightAt), 2, 0, &dhLight, nullptr, kLit),
+      icon(Gauge, kTestLightId, pix(kTestLightAt), 2, 0, &testLight, nullptr, kLit),
+      icon(Gauge, kTestFlagId, pix(kTestFlagAt), 2, 0, &testFlag)};
+  static inline constinit std::array<abi::StringElement, 2> readouts = {
+      text(Gauge, pix(kRadioAltitude.origin()), {kRadioAltitude.width, kRadioAltitude.height}, 8, 614,
+           &radioAltitudeText, kReadout),
+      text(Gauge, pix(kDecisionHeight.origin()), {kDecisionHeight.width, kDecisionHeight.height}, 8, 0,
+           &decisionHeightText, kReadout)};
+};
+
+using MainTables = AdiTables<&gauge_ADI>;
+using TwinTables = AdiTables<&gauge_ADI_V>;
+
+constinit std::array<abi::StaticImageElement, 1> adiFace = {staticImage(&gauge_ADI, kFaceId, {0, 0}, nullptr,
+                                                                        abi::kImageTransparent)};
+constinit std::array<abi::IconElement, 1> adiNight = {icon(&gauge_ADI, kNightFaceId, {0, 0}, 1, 0,
+                                                           &family::litOverlay, nullptr,
+                                                           abi::kImageTransparent | abi::kImageHidden)};
+constinit auto adiChildren = family::elementList(MainTables::sphere, adiFace, adiNight, MainTables::bank,
+                                                 MainTables::pointers, MainTables::lights, MainTables::readouts);
+constinit abi::StaticImageElement adiBackground = staticImage(&gauge_ADI, kBackgroundId, {0, 0}, adiChildren.data());
+abi::ElementHeader* const adiElements[] = {&adiBackground.header, nullptr};
+
+constinit std::array<abi::StaticImageElement, 1> adiVFace = {staticImage(&gauge_ADI_V, kFaceId, {0, 0}, nullptr,
+                                                                         abi::kImageTransparent)};
+constinit auto adiVChildren = family::elementList(TwinTables::sphere, adiVFace, TwinTables::bank,
+                                                  TwinTables::pointers, TwinTables::lights, TwinTables::readouts);
+constinit abi::StaticImageElement adiVBackground =
+    staticImage(&gauge_ADI_V, kTwinBackgroundId, {0, 0}, adiVChildren.data());
+abi::ElementHeader* const adiVElements[] = {&adiVBackground.header, nullptr};
+
+constexpr std::uint32_t kRepeat = abi::kMouseLeftSingle | abi::kMouseRepeat;
+
+abi::MouseRecord adiMouse[] = {
+    mouseGroup(),
+    mouseTooltip("Attitude director indicator"),
+    mouseGroup(kTestSwitch.x, kTestSwitch.y, kTestSwitch.width, kTestSwitch.height),
+    mouseTooltip("Attitude test switch"),
+    mouseArea(kTestSwitch.x, kTestSwitch.y, kTestSwitch.width, kTestSwitch.height, abi::kCursorHand, kRepeat,
+              &pressTest),
+    mouseEndGroup(),
+    mouseGroup(kDhDown.x, kDhDown.y, kDhUp.x + kDhUp.width - kDhDown.x, kDhDown.height),
+    mouseTooltip("DH set knob"),
+    mouseArea(kDhDown.x, kDhDown.y, kDhDown.width, kDhDown.height, abi::kCursorDown, kRepeat, &turnDhKnob<-1>),
+    mouseArea(kDhUp.x, kDhUp.y, kDhUp.width, kDhUp.height, abi::kCursorUp, kRepeat, &turnDhKnob<+1>),
+    mouseEndGroup(),
+    mouseEventArea(kFace.x, kFace.y, kFace.width, kFace.height, abi::kCursorHand, abi::kMouseLeftSingle, kFaceEvent),
+    mouseEndGroup(),
+    mouseEnd(),
+};
+abi::MouseRecord adiVMouse[] = {
+    mouseGroup(),
+    mouseTooltip("Attitude director indicator"),
+    mouseEventArea(kFace.x, kFace.y, kFace.width, kFace.height, abi::kCursorHand, abi::kMouseLeftSingle, kFaceEvent),
+    mouseEndGroup(),
+    mouseEnd(),
+};
+
+}  // namespace
+
+abi::GaugeHeader gauge_ADI = gaugeHeader("ADI", adiElements, adiMouse, &quietGaugeCallback);
+abi::GaugeHeader gauge_ADI_V = gaugeHeader("ADI_V", adiVElements, adiVMouse, &quietGaugeCallback);
+
+}  // namespace xaq::gauges

@@ -85,6 +85,13 @@ void AircraftState::runCycle() {
       });
 }
 
+displays::EhsiInputs AircraftState::ehsiInputs() const {
+  const bool powered = electrical.state().dcPowerAvailable;
+  return frame::ehsiInputs({link.samples, link.addon, radios.state(), efisControls.settings(),
+                            efisControls.settings().hsiDim, powered, guidance.state(), fms.guidance(),
+                            fms.plan().activeIndex()});
+}
+
 void AircraftState::saveState() {
   if (stateSaved_) return;
   stateSaved_ = true;

@@ -22,6 +22,7 @@
 #include "services/saved_state.h"
 #include "services/settings/settings_file.h"
 #include "displays/glareshield/efis_controls.h"
+#include "displays/glass/ehsi_display.h"
 #include "frame/cdu_radio_panel.h"
 #include "frame/panel_controls.h"
 #include "systems/air/cabin_pressure.h"
@@ -93,6 +94,8 @@ class AircraftState {
   // The doors the parts and the gauges act through.
   Effects effects() { return effects_.doors(); }
   const ModuleEnvironment& environment() const { return environment_; }
+  // What the heading display shows now.
+  displays::EhsiInputs ehsiInputs() const;
   // Sounds the parts and the gauges ask for go to the module's sound service.
   void connectSound(services::Sound* sound) { effects_.connectSound(sound); }
 
@@ -140,6 +143,8 @@ class AircraftState {
   // The EFIS display-control panel: the pedestal's controls keep their settings in it until the
   // glass displays bring theirs.
   displays::HeldEfisControls efisControls;
+  // The heading display drawn on the EHSI's screen.
+  displays::EhsiDisplay ehsi{platform::ports().canvases};
   // The traffic data comes here.
   fms::FmsCore fms{environment_.simulatorFolder};
   // The TUNE page tunes the radio panel.

@@ -146,6 +146,50 @@ void GuidanceLinkWriter::release(services::datalink::DataLink& link) {
   lastDisconnect_ = 0;
 }
 
+displays::EhsiInputs ehsiInputs(const EhsiSources& from) {
+  const HostSamples& s = from.samples;
+  displays::EhsiInputs in;
+  in.powered = from.powered;
+  in.brightness = from.powered ? from.brightness : 0.0;
+  in.arcMode = from.settings.arcMode;
+  in.mapOn = from.settings.mapOn;
+  in.timeToGo = from.settings.timeToGo;
+  in.bearingSource1 = from.settings.bearingSource1;
+  in.bearingSource2 = from.settings.bearingSource2;
+  in.mapRangeNm = from.settings.mapRangeNm;
+  in.headingDeg = s.headingMagDeg;
+  in.headingBugDeg = s.headingBugDeg;
+  in.selectedCourseDeg = s.nav1CourseDeg;
+  in.navDeviation = s.nav1Deviation;
+  in.toFrom = whole(s.nav1ToFrom);
+  in.glideslopeDeviation = s.glideslopeDeviation;
+  in.glideslopeValid = s.glideslopeReceived;
+  in.adfSignal = s.adfSignal;
+  in.dmeNm = s.dme1Nm;
+  in.nav1Valid = s.nav1SignalValid;
+  in.nav2Valid = s.nav2Flags > 0.0;
+  in.nav1BearingDeg = from.radios.nav1BearingDeg;
+  in.nav2BearingDeg = from.radios.nav2BearingDeg;
+  in.adf1RelativeDeg = from.radios.adfBearingDeg[0];
+  in.adf2RelativeDeg = from.radios.adfBearingDeg[1];
+  in.groundSpeedKt = groundSpeedKt(s);
+  in.fmsSource = from.guidance.navSource == guidance::kNavSourceFms;
+  in.fmsValid = from.fms.guidanceValid;
+  in.fmsDesiredTrackDeg = from.fms.desiredTrack;
+  in.fmsCrossTrack = from.fms.crossTrack;
+  in.fmsDistanceNm = from.fms.distanceToWaypoint;
+  for (std::size_t i = 0; i < in.mapSlots.size(); ++i) {
+    const fms::MapSlot& slot = from.fms.mapSlots[i];
+    in.mapSlots[i] = {slot.legIndex, slot.bearingDeg, slot.distanceNm};
+  }
+  in.activeWaypointIndex = from.activeWaypointIndex;
+  const bool stationKnown = from.addon.nav1StationLatDeg != 0.0 || from.addon.nav1StationLonDeg != 0.0;
+  in.vor1 = {stationKnown, {from.addon.nav1StationLatDeg, from.addon.nav1StationLonDeg}};
+  in.aircraft = {s.latitudeDeg, s.longitudeDeg};
+  in.magneticVariationDeg = wrap180(s.magneticVariationDeg);
+  return in;
+}
+
 fms::CduInputs cduInputs(const HostSamples& s, const systems::ElectricalState& electrical) {
   fms::CduInputs in;
   in.avionicsPowered = electrical.dcPowerAvailable;

@@ -6,6 +6,8 @@
 
 #include "common/cycle_context.h"
 #include "displays/analog/airspeed_bug.h"
+#include "displays/glareshield/efis_controls.h"
+#include "displays/glass/ehsi_rules.h"
 #include "fms/cdu/cdu.h"
 #include "fms/guidance/lateral_guidance.h"
 #include "frame/host_samples.h"
@@ -88,6 +90,23 @@ systems::CabinPressureInputs cabinPressureInputs(const HostSamples& samples, con
 
 // The host's clock in UTC: its local time less its zone offset (host variable 6), in 0 ... 86400 s.
 double utcSecondsOfDay(const HostSamples& samples);
+
+// What the heading display shows at the next draw: the display-control panel's settings and the
+// heading display's effective brightness, the receivers and bearings, the flight guidance's
+// navigation source and the flight management's outputs. The first NAV receiver's station
+// position comes from the add-on; no source reports the second's, so it is not placed on the map.
+struct EhsiSources {
+  const HostSamples& samples;
+  const services::datalink::AddonValues& addon;
+  const systems::RadiosState& radios;
+  const displays::EfisSettings& settings;
+  double brightness;
+  bool powered;
+  const guidance::FlightGuidanceState& guidance;
+  const fms::GuidanceOutput& fms;
+  int activeWaypointIndex;
+};
+displays::EhsiInputs ehsiInputs(const EhsiSources& from);
 
 // The notes file's path comes from the data link, which finds the aircraft's folder.
 services::ClipboardInputs clipboardInputs(const std::string& notesFilePath);

@@ -12,9 +12,9 @@
   X(ITT2_V) X(NH1) X(NH1_V) X(NH2) X(NH2_V) X(NL1) X(NL1_V) X(NL2) X(NL2_V) X(FF1) X(FF1_V) X(FF2) \
   X(FF2_V) X(TurnSlip) X(TurnSlip_V)                                                               \
   X(LeftGlareshield) X(Clock_V) X(NAV1) X(NAV1_V) X(NAV2) X(NAV2_V)                                \
-  X(gear) X(gear_V)                                   \
-  X(Airspeed_G) X(EHSI)                                                                   \
-  X(TCAS) X(TCAS_V) X(EADI_V) X(EHSI_V) X(Compass_V)
+  X(gear) X(gear_V)                                                                                \
+  X(Airspeed_G)                                                                                    \
+  X(TCAS) X(TCAS_V) X(EADI_V) X(Compass_V)
 
 namespace xaq::gauges {
 

@@ -12,24 +12,6 @@ namespace xaq::gauges {
 
 namespace {
 
-// The screen element as the host filled it: its surface and its image flags.
-displays::GlassElement screenOf(abi::StaticImageElement& e) {
-  displays::GlassElement g;
-  g.imageFlags = &e.header.imageFlags;
-  g.surface.deviceContext = e.deviceContext;
-  if (const abi::Image* image = e.images.finalImage) {
-    g.surface.width = image->dimensions.x;
-    g.surface.height = image->dimensions.y;
-    g.surface.pitch = image->pitch;
-    g.surface.bits = image->bits;
-    const bool knownDepth = image->format == 16 || image->format == 24 || image->format == 32;
-    g.surface.bitsPerPixel = knownDepth ? image->format
-                             : image->dimensions.x > 0 ? static_cast<std::uint32_t>(image->pitch / image->dimensions.x) * 8
-                                                       : 0;
-  }
-  return g;
-}
-
 double XAQ_HOSTCALL indicatorValue(abi::ElementHeader*) {
   frame::AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
@@ -49,7 +31,7 @@ std::int32_t XAQ_HOSTCALL fmcCallback(abi::GaugeHeader*, std::int32_t service, s
   if (state == nullptr) return 0;
   switch (service) {
     case abi::kServicePreDraw: {
-      const displays::GlassElement screen = screenOf(fmcScreen);
+      const displays::GlassElement screen = glassScreen(fmcScreen);
       state->cdu.draw(&screen);
       state->flags.fmcKeyboardActive = true;
       break;

@@ -51,4 +51,21 @@ abi::ElementHeader* clearElementFlags(abi::ElementHeader* element, int depth, st
   return target;
 }
 
+displays::GlassElement glassScreen(abi::StaticImageElement& e) {
+  displays::GlassElement g;
+  g.imageFlags = &e.header.imageFlags;
+  g.surface.deviceContext = e.deviceContext;
+  if (const abi::Image* image = e.images.finalImage) {
+    g.surface.width = image->dimensions.x;
+    g.surface.height = image->dimensions.y;
+    g.surface.pitch = image->pitch;
+    g.surface.bits = image->bits;
+    const bool knownDepth = image->format == 16 || image->format == 24 || image->format == 32;
+    g.surface.bitsPerPixel = knownDepth ? image->format
+                             : image->dimensions.x > 0 ? static_cast<std::uint32_t>(image->pitch / image->dimensions.x) * 8
+                                                       : 0;
+  }
+  return g;
+}
+
 }  // namespace xaq::gauges

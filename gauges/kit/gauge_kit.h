@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "displays/glass/glass_display.h"
 #include "frame/abi/host_abi.h"
 #include "frame/common_routines.h"
 #include "frame/module_lifecycle.h"
@@ -299,5 +300,8 @@ void setHidden(abi::ElementHeader* element, bool hidden);
 // flags and returns it.
 abi::ElementHeader* setElementFlags(abi::ElementHeader* element, int depth, std::uint32_t bits);
 abi::ElementHeader* clearElementFlags(abi::ElementHeader* element, int depth, std::uint32_t bits);
+
+// A glass screen element as the host filled it: its drawing surface and its image flags.
+displays::GlassElement glassScreen(abi::StaticImageElement& element);
 
 }  // namespace xaq::gauges

@@ -32,6 +32,7 @@ class RecordingCanvas final : public Canvas, public CanvasFactory {
     std::string face;
     TextAlign align = TextAlign::kLeft;
     TextBase base = TextBase::kTop;
+    std::int32_t escapementTenths = 0;
   };
   struct Shape {
     enum class Type { kRectangle, kEllipse, kArc, kPolygon, kLine } type;
@@ -137,7 +138,7 @@ class RecordingCanvas final : public Canvas, public CanvasFactory {
   }
   void textOut(std::int32_t x, std::int32_t y, const char* text, int length) override {
     texts.push_back({std::string(text, static_cast<std::size_t>(std::max(length, 0))), {x, y}, textColour_,
-                     font_.font.height, font_.face, align_, base_});
+                     font_.font.height, font_.face, align_, base_, font_.font.escapementTenths});
   }
 
   // Every text drawn this frame joined in drawing order (the CDU draws character by character).

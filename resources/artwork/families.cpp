@@ -6,6 +6,7 @@ Registry allArtworks() {
   Registry art;
   addFlapsArt(art);
   addEadiArt(art);
+  addEhsiArt(art);
   addCduArt(art);
   addClipboardArt(art);
   addPedestalArt(art);

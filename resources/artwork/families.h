@@ -7,6 +7,7 @@ namespace xaq::art {
 
 void addFlapsArt(Registry& art);  // instruments/flaps_art.cpp
 void addEadiArt(Registry& art);   // glass/eadi_art.cpp
+void addEhsiArt(Registry& art);   // glass/ehsi_art.cpp
 void addCduArt(Registry& art);    // fms/cdu_art.cpp
 void addClipboardArt(Registry& art);  // services/clipboard_art.cpp
 void addPedestalArt(Registry& art);   // pedestal/pedestal_art.cpp

@@ -205,7 +205,9 @@ void EhsiDisplay::drawCoursePointer(const Card& c) {
 }
 
 void EhsiDisplay::drawHeadingBug(const Card& c) {
-  const double a = wrap180(in_.headingBugDeg - in_.headingDeg);
+  double a = wrap180(in_.headingBugDeg - in_.headingDeg);
+  // On the arc a bug beyond its ends waits at the nearer end, showing the way to turn.
+  if (in_.arcMode) a = a > kArcHalfSpanDeg ? kArcHalfSpanDeg : a < -kArcHalfSpanDeg ? -kArcHalfSpanDeg : a;
   const double half = xUnits(0.025);
   const double depth = xUnits(0.03);
   canvas().select(pens_.magenta);

@@ -16,7 +16,7 @@ using platform::TextAlign;
 
 // A waypoint this many map ranges away or more is kept on the card's edge.
 constexpr double kEdgeRanges = 2.0;
-// The range ring's label sits at the left end of the half-range arc.
+// The range ring's label sits beside the right end of the half-range arc.
 constexpr double kArcLabelDeg = 40.0;
 
 }  // namespace
@@ -82,8 +82,8 @@ void EhsiDisplay::drawHeadingBox() {
 
 void EhsiDisplay::drawRangeRingLabel(const Card& c) {
   canvas().select(smallFont_);
-  const Point at = polar(c, -kArcLabelDeg, c.radius / 2.0);
-  text(at.x - 2, at.y, rangeRingLabel(in_.mapRangeNm), colour(kDimCyan), TextAlign::kRight);
+  const Point at = polar(c, kArcLabelDeg, c.radius / 2.0);
+  text(at.x + 3, at.y, rangeRingLabel(in_.mapRangeNm), colour(kDimCyan), TextAlign::kLeft);
 }
 
 void EhsiDisplay::drawGlideslopeScale() {

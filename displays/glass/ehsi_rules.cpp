@@ -79,7 +79,7 @@ const char* rangeRingLabel(double r) {
 
 int headingReadout(double deg) { return roundHeading(wrap360(deg)); }
 
-void twinDistanceText(const EhsiInputs& in, ReadoutText& out) {
+void twinDistanceText(const EhsiInputs& in, EhsiReadout& out) {
   out[0] = '\0';
   const std::optional<double> d = usableDistanceNm(in);
   if (!d) return;
@@ -90,7 +90,7 @@ void twinDistanceText(const EhsiInputs& in, ReadoutText& out) {
   }
 }
 
-void twinSpeedText(const EhsiInputs& in, ReadoutText& out) {
+void twinSpeedText(const EhsiInputs& in, EhsiReadout& out) {
   out[0] = '\0';
   if (!in.timeToGo) {
     const double gs = std::isfinite(in.groundSpeedKt) && in.groundSpeedKt > 0.0 ? in.groundSpeedKt : 0.0;

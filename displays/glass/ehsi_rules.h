@@ -111,8 +111,8 @@ int headingReadout(double deg);
 // The bitmap twin's readouts: the distance ("%2.1f NM" below 100 NM, "%4d NM" from there,
 // empty without a usable distance) and the ground speed ("%3d KTS") or time to go ("%3d MIN",
 // empty without a distance).
-using ReadoutText = char[16];
-void twinDistanceText(const EhsiInputs& in, ReadoutText& out);
-void twinSpeedText(const EhsiInputs& in, ReadoutText& out);
+using EhsiReadout = char[16];
+void twinDistanceText(const EhsiInputs& in, EhsiReadout& out);
+void twinSpeedText(const EhsiInputs& in, EhsiReadout& out);
 
 }  // namespace xaq::displays

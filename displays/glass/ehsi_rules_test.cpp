@@ -72,5 +72,29 @@ TEST(EhsiBearingSources, HaveTheirNamesAndNoneWhenOff) {
   EXPECT_DOUBLE_EQ(*bearingPointerAngle(in, 1), 45.0) << "an ADF bearing is already relative";
 }
 
+TEST(EhsiTwinReadouts, ChangeFormatAt100NmAndEmptyWithoutADistance) {
+  EhsiInputs in;
+  EhsiReadout text;
+  in.dmeNm = 99.94;
+  twinDistanceText(in, text);
+  EXPECT_STREQ(text, "99.9 NM");
+  in.dmeNm = 99.95;
+  twinDistanceText(in, text);
+  EXPECT_STREQ(text, " 100 NM") << "not \"100.0 NM\"";
+  in.dmeNm = -1.0;
+  twinDistanceText(in, text);
+  EXPECT_STREQ(text, "");
+  in.timeToGo = true;
+  in.groundSpeedKt = 200;
+  twinSpeedText(in, text);
+  EXPECT_STREQ(text, "") << "no time to go without a distance";
+  in.dmeNm = 50;
+  twinSpeedText(in, text);
+  EXPECT_STREQ(text, " 15 MIN");
+  in.timeToGo = false;
+  twinSpeedText(in, text);
+  EXPECT_STREQ(text, "200 KTS");
+}
+
 }  // namespace
 }  // namespace xaq::displays

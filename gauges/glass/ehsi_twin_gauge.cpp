@@ -51,24 +51,24 @@ double XAQ_HOSTCALL bearingValue(abi::ElementHeader* element) {
 }
 
 // Every readout is empty while the instrument bus is not powered.
-template <void (*Write)(const EhsiInputs&, displays::ReadoutText&)>
+template <void (*Write)(const EhsiInputs&, displays::EhsiReadout&)>
 double XAQ_HOSTCALL readout(abi::ElementHeader* element) {
   const EhsiInputs in = inputs();
-  displays::ReadoutText value = "";
+  displays::EhsiReadout value = "";
   if (in.powered) Write(in, value);
   writeText(abi::elementAs<abi::StringElement>(element), value);
   return 0.0;
 }
 
-void courseText(const EhsiInputs& in, displays::ReadoutText& out) {
+void courseText(const EhsiInputs& in, displays::EhsiReadout& out) {
   const double course = in.fmsSource ? in.fmsDesiredTrackDeg : in.selectedCourseDeg;
   std::snprintf(out, sizeof out, "%03d", displays::headingReadout(course));
 }
-void bugText(const EhsiInputs& in, displays::ReadoutText& out) {
+void bugText(const EhsiInputs& in, displays::EhsiReadout& out) {
   std::snprintf(out, sizeof out, "%03d", displays::headingReadout(in.headingBugDeg));
 }
 template <int Pointer>
-void sourceText(const EhsiInputs& in, displays::ReadoutText& out) {
+void sourceText(const EhsiInputs& in, displays::EhsiReadout& out) {
   std::snprintf(out, sizeof out, "%s",
                 displays::bearingSourceName(Pointer, Pointer == 2 ? in.bearingSource2 : in.bearingSource1));
 }

@@ -21,6 +21,7 @@ class FmsCore {
   void update(const GuidanceInput& in) { guidance_.update(in, plan_); }
 
   NavDatabase& database() { return database_; }
+  const NavDatabase& database() const { return database_; }
   MagneticVariation& variation() { return variation_; }
   FlightPlan& plan() { return plan_; }
   const FlightPlan& plan() const { return plan_; }

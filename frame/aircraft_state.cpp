@@ -89,7 +89,7 @@ displays::EhsiInputs AircraftState::ehsiInputs() const {
   const bool powered = electrical.state().dcPowerAvailable;
   return frame::ehsiInputs({link.samples, link.addon, radios.state(), efisControls.settings(),
                             efisControls.settings().hsiDim, powered, guidance.state(), fms.guidance(),
-                            fms.plan().activeIndex()});
+                            fms.plan().activeIndex(), fms.database().vors()});
 }
 
 void AircraftState::saveState() {

@@ -146,6 +146,23 @@ void GuidanceLinkWriter::release(services::datalink::DataLink& link) {
   lastDisconnect_ = 0;
 }
 
+namespace {
+displays::EhsiStation nearestVorOn(double bcd, const std::vector<fms::NavRecord>& vors, displays::GeoPoint at) {
+  const systems::ComNavFrequency f = systems::decodeComNav(bcd);
+  const std::int32_t frequency = f.mhz * 100 + f.hundredths;
+  displays::EhsiStation found;
+  double best = 0.0;
+  for (const fms::NavRecord& v : vors) {
+    if (v.frequency != frequency || frequency == 0) continue;
+    const double east = (v.longitude - at.lonDeg) * std::cos(at.latDeg * 0.017453292519943295);
+    const double north = v.latitude - at.latDeg;
+    const double d = east * east + north * north;
+    if (!found.known || d < best) found = {true, {v.latitude, v.longitude}}, best = d;
+  }
+  return found;
+}
+}  // namespace
+
 displays::EhsiInputs ehsiInputs(const EhsiSources& from) {
   const HostSamples& s = from.samples;
   displays::EhsiInputs in;
@@ -187,6 +204,9 @@ displays::EhsiInputs ehsiInputs(const EhsiSources& from) {
   in.vor1 = {stationKnown, {from.addon.nav1StationLatDeg, from.addon.nav1StationLonDeg}};
   in.aircraft = {s.latitudeDeg, s.longitudeDeg};
   in.magneticVariationDeg = wrap180(s.magneticVariationDeg);
+  if (in.mapOn && in.bearingSource2 == displays::kBearingVor && in.nav2Valid) {
+    in.vor2 = nearestVorOn(s.nav2Bcd, from.vors, in.aircraft);
+  }
   return in;
 }
 

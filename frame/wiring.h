@@ -3,6 +3,7 @@
 // published state. This is the only place that knows; the parts see their own input structs.
 
 #include <string>
+#include <vector>
 
 #include "common/cycle_context.h"
 #include "displays/analog/airspeed_bug.h"
@@ -94,7 +95,8 @@ double utcSecondsOfDay(const HostSamples& samples);
 // What the heading display shows at the next draw: the display-control panel's settings and the
 // heading display's effective brightness, the receivers and bearings, the flight guidance's
 // navigation source and the flight management's outputs. The first NAV receiver's station
-// position comes from the add-on; no source reports the second's, so it is not placed on the map.
+// position comes from the add-on; the second's is the VOR on its frequency nearest the aircraft
+// in the navigation database, looked up only while the map shows it.
 struct EhsiSources {
   const HostSamples& samples;
   const services::datalink::AddonValues& addon;
@@ -105,6 +107,7 @@ struct EhsiSources {
   const guidance::FlightGuidanceState& guidance;
   const fms::GuidanceOutput& fms;
   int activeWaypointIndex;
+  const std::vector<fms::NavRecord>& vors;
 };
 displays::EhsiInputs ehsiInputs(const EhsiSources& from);
 

@@ -123,17 +123,10 @@ void EhsiDisplay::drawCardTicks(const Card& c) {
 
 void EhsiDisplay::drawCardLabels(const Card& c) {
   const double r = (in_.arcMode ? 0.73 : 0.82) * c.radius;
-  char label[8];
   for (int deg = 0; deg < 360; deg += 30) {
     const double a = wrap360(deg - in_.headingDeg);
     if (in_.arcMode && std::fabs(wrap180(a)) > kArcHalfSpanDeg + kAngleSlack) continue;
-    switch (deg) {
-      case 0: std::snprintf(label, sizeof label, "N"); break;
-      case 90: std::snprintf(label, sizeof label, "E"); break;
-      case 180: std::snprintf(label, sizeof label, "S"); break;
-      case 270: std::snprintf(label, sizeof label, "W"); break;
-      default: std::snprintf(label, sizeof label, "%d", deg / 10); break;
-    }
+    const char* label = kCardLabels[deg / 30];
     // Turned with the card so the label stays radial.
     std::int32_t escapement = 3600 - toPixel(a * 10.0);
     if (escapement >= 3600) escapement -= 3600;

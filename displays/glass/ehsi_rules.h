@@ -25,6 +25,9 @@ inline constexpr double kAdfSignalValid = 2.0;     // the ADF bearing is usable 
 inline constexpr double kFmsMinimumDistanceNm = 0.0001;
 inline constexpr int kTimeToGoCap = 999;           // minutes; also shown below 1 kt ground speed
 
+// The card's labels every 30 degrees from north: the cardinal letters, otherwise tens of degrees.
+inline constexpr const char* kCardLabels[12] = {"N", "3", "6", "E", "12", "15", "S", "21", "24", "W", "30", "33"};
+
 struct EhsiMapSlot {
   int waypointIndex = -1;  // -1: empty slot
   double bearingDeg = 0.0;  // magnetic, from the aircraft

@@ -4,9 +4,9 @@
 // turn about its centre, each pointing up in its own bitmap.
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
+#include "displays/glass/ehsi_rules.h"
 #include "gauges/glass/ehsi_layout.h"
 #include "resources/artwork/art_kit.h"
 #include "resources/artwork/families.h"
@@ -67,15 +67,8 @@ void paintTwinCard(cairo_t* cr) {
     cairo_set_line_width(cr, tick % 10 == 0 ? 2.0 : 1.0);
     line(cr, c + inner * std::sin(a), c - inner * std::cos(a), c + (r - 1) * std::sin(a), c - (r - 1) * std::cos(a));
   }
-  char label[4];
   for (int deg = 0; deg < 360; deg += 30) {
-    switch (deg) {
-      case 0: std::snprintf(label, sizeof label, "N"); break;
-      case 90: std::snprintf(label, sizeof label, "E"); break;
-      case 180: std::snprintf(label, sizeof label, "S"); break;
-      case 270: std::snprintf(label, sizeof label, "W"); break;
-      default: std::snprintf(label, sizeof label, "%d", deg / 10); break;
-    }
+    const char* label = displays::kCardLabels[deg / 30];
     cairo_save(cr);
     cairo_translate(cr, c, c);
     cairo_rotate(cr, deg * kPi / 180.0);

@@ -9,6 +9,7 @@
 #include "frame/aircraft_state.h"
 #include "frame/gauge_registry.h"
 #include "gauges/glass/ehsi_layout.h"
+#include "gauges/instruments/instrument_kit.h"
 #include "gauges/kit/gauge_kit.h"
 
 namespace xaq::gauges {
@@ -16,6 +17,8 @@ namespace xaq::gauges {
 namespace {
 
 using displays::EhsiInputs;
+using instruments::poweredReadout;
+using instruments::ReadoutText;
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
@@ -50,14 +53,15 @@ double XAQ_HOSTCALL bearingValue(abi::ElementHeader* element) {
   return angle.value_or(0.0);
 }
 
-// Every readout is empty while the instrument bus is not powered.
+// A readout's text from the values the drawn display shows; the instrument kit blanks it while
+// the instrument bus is not powered.
 template <void (*Write)(const EhsiInputs&, displays::EhsiReadout&)>
-double XAQ_HOSTCALL readout(abi::ElementHeader* element) {
-  const EhsiInputs in = inputs();
+ReadoutText ehsiText(const frame::AircraftState& a, abi::ElementHeader*) {
   displays::EhsiReadout value = "";
-  if (in.powered) Write(in, value);
-  writeText(abi::elementAs<abi::StringElement>(element), value);
-  return 0.0;
+  Write(a.ehsiInputs(), value);
+  ReadoutText out{};
+  std::snprintf(out.data(), out.size(), "%s", value);
+  return out;
 }
 
 void courseText(const EhsiInputs& in, displays::EhsiReadout& out) {
@@ -96,19 +100,19 @@ constinit abi::NeedleElement twinCourse = needle(&gauge_EHSI_V, ehsi::kTwinCours
 constinit abi::NeedleElement twinToFrom = needle(&gauge_EHSI_V, ehsi::kTwinToFrom, 0, &toFromValue, nullptr, 0);
 
 constinit abi::StringElement twinCourseText =
-    text(&gauge_EHSI_V, pix(ehsi::kTwinCourseTextAt), box(ehsi::kTwinShortTextSize), 8, 0, &readout<&courseText>, kCyanText);
+    text(&gauge_EHSI_V, pix(ehsi::kTwinCourseTextAt), box(ehsi::kTwinShortTextSize), 8, 0, &poweredReadout<&ehsiText<&courseText>>, kCyanText);
 constinit abi::StringElement twinBugText =
-    text(&gauge_EHSI_V, pix(ehsi::kTwinBugTextAt), box(ehsi::kTwinShortTextSize), 8, 0, &readout<&bugText>, kCyanText);
+    text(&gauge_EHSI_V, pix(ehsi::kTwinBugTextAt), box(ehsi::kTwinShortTextSize), 8, 0, &poweredReadout<&ehsiText<&bugText>>, kCyanText);
 constinit abi::StringElement twinDistanceText =
     text(&gauge_EHSI_V, pix(ehsi::kTwinDistanceTextAt), box(ehsi::kTwinTextSize), 16, 0,
-         &readout<&displays::twinDistanceText>, kRightText);
+         &poweredReadout<&ehsiText<&displays::twinDistanceText>>, kRightText);
 constinit abi::StringElement twinSource1Text =
-    text(&gauge_EHSI_V, pix(ehsi::kTwinSource1TextAt), box(ehsi::kTwinShortTextSize), 8, 0, &readout<&sourceText<1>>, kWhiteText);
+    text(&gauge_EHSI_V, pix(ehsi::kTwinSource1TextAt), box(ehsi::kTwinShortTextSize), 8, 0, &poweredReadout<&ehsiText<&sourceText<1>>>, kWhiteText);
 constinit abi::StringElement twinSource2Text =
-    text(&gauge_EHSI_V, pix(ehsi::kTwinSource2TextAt), box(ehsi::kTwinShortTextSize), 8, 0, &readout<&sourceText<2>>, kWhiteText);
+    text(&gauge_EHSI_V, pix(ehsi::kTwinSource2TextAt), box(ehsi::kTwinShortTextSize), 8, 0, &poweredReadout<&ehsiText<&sourceText<2>>>, kWhiteText);
 constinit abi::StringElement twinSpeedText =
     text(&gauge_EHSI_V, pix(ehsi::kTwinSpeedTextAt), box(ehsi::kTwinTextSize), 16, 0,
-         &readout<&displays::twinSpeedText>, kRightText);
+         &poweredReadout<&ehsiText<&displays::twinSpeedText>>, kRightText);
 
 abi::ElementHeader* const twinFace[] = {
     &twinCard.header,       &twinBug.header,         &twinBearing2.header,    &twinBearing1.header,

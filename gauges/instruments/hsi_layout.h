@@ -27,7 +27,7 @@ inline constexpr std::uint32_t kHeadingBugId = 8099;
 
 inline constexpr double kCardRadius = 86.0;
 inline constexpr Size kCardSize{180, 180};
-inline constexpr Size kPointerSize{24, 172};  // the course pointer, with the dots
+inline constexpr Size kPointerSize{84, 172};  // the course pointer, with the dots across it
 inline constexpr Size kArrowSize{16, 100};
 inline constexpr Size kBugSize{20, 184};
 inline constexpr Size kDeviationWindow{96, 96};

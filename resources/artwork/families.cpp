@@ -5,6 +5,9 @@ namespace xaq::art {
 Registry allArtworks() {
   Registry art;
   addFlapsArt(art);
+  addRmiArt(art);
+  addHsiArt(art);
+  addAttitudeArt(art);
   addEadiArt(art);
   addEhsiArt(art);
   addCduArt(art);

@@ -12,6 +12,7 @@
 #include "frame/gauge_registry.h"
 #include "gauges/instruments/adi_layout.h"
 #include "gauges/instruments/hsi_inputs.h"
+#include "gauges/instruments/instrument_kit.h"
 #include "gauges/kit/gauge_kit.h"
 #include "gauges/kit/switch_family.h"
 
@@ -20,13 +21,13 @@ namespace xaq::gauges {
 namespace {
 
 using frame::AircraftState;
+using instruments::followTarget;
 using namespace adi;
 
 constexpr double kAttitudeRateDegPerS = 70.0;
 constexpr double kPointerRatePerS = 400.0;
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 constexpr std::uint32_t kFaceEvent = 65907;
-constexpr std::uint32_t kAmber = 0x002265F1;
 
 SlewLimiter gSpherePitch{kAttitudeRateDegPerS};
 SlewLimiter gSphereBank{kAttitudeRateDegPerS};
@@ -37,29 +38,28 @@ SlewLimiter gLocalizer{kPointerRatePerS};
 SlewLimiter gGlideslope{kPointerRatePerS};
 SlewLimiter gFastSlow{kPointerRatePerS};
 
-double follow(SlewLimiter& limiter, double target, const AircraftState& a) {
-  limiter.target = target;
-  return limiter.step(a.simTimeS());
-}
 
 const frame::HostSamples& samples(const AircraftState& a) { return a.link.samples; }
 
 double XAQ_HOSTCALL spherePitch(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
-  return follow(gSpherePitch, displays::spherePitchTargetDeg(samples(*a).pitchDeg, a->attitudeTest.pressed()), *a);
+  return followTarget(gSpherePitch, *a,
+                      displays::spherePitchTargetDeg(samples(*a).pitchDeg, a->attitudeTest.pressed()));
 }
 
 double XAQ_HOSTCALL sphereTurn(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
-  return -follow(gSphereBank, displays::sphereBankTargetDeg(samples(*a).bankDeg, a->attitudeTest.pressed()), *a);
+  return -followTarget(gSphereBank, *a,
+                       displays::sphereBankTargetDeg(samples(*a).bankDeg, a->attitudeTest.pressed()));
 }
 
 double XAQ_HOSTCALL bankNeedle(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
-  return follow(gBankNeedle, displays::sphereBankTargetDeg(samples(*a).bankDeg, a->attitudeTest.pressed()), *a);
+  return followTarget(gBankNeedle, *a,
+                      displays::sphereBankTargetDeg(samples(*a).bankDeg, a->attitudeTest.pressed()));
 }
 
 displays::FlightDirectorBars bars(const AircraftState& a) {
@@ -79,7 +79,7 @@ double XAQ_HOSTCALL pitchBar(abi::ElementHeader* element) {
   if (a == nullptr) return 0.0;
   const displays::FlightDirectorBars b = bars(*a);
   setHidden(element, !b.shown);
-  return follow(gPitchBar, b.pitchBar, *a);
+  return followTarget(gPitchBar, *a, b.pitchBar);
 }
 
 double XAQ_HOSTCALL rollBar(abi::ElementHeader* element) {
@@ -87,7 +87,7 @@ double XAQ_HOSTCALL rollBar(abi::ElementHeader* element) {
   if (a == nullptr) return 0.0;
   const displays::FlightDirectorBars b = bars(*a);
   setHidden(element, !b.shown);
-  return follow(gRollBar, b.rollBar, *a);
+  return followTarget(gRollBar, *a, b.rollBar);
 }
 
 double XAQ_HOSTCALL localizer(abi::ElementHeader* element) {
@@ -95,20 +95,21 @@ double XAQ_HOSTCALL localizer(abi::ElementHeader* element) {
   if (a == nullptr) return 0.0;
   const displays::DeviationPointer p = displays::lateralDeviation(instruments::lateralDeviationInputs(*a));
   setHidden(element, !p.shown);
-  return follow(gLocalizer, p.value, *a);
+  return followTarget(gLocalizer, *a, p.value);
 }
 
 double XAQ_HOSTCALL glideslope(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
   setHidden(element, !samples(*a).glideslopeReceived);
-  return follow(gGlideslope, std::clamp(samples(*a).glideslopeDeviation, -127.0, 127.0), *a);
+  return followTarget(gGlideslope, *a, std::clamp(samples(*a).glideslopeDeviation, -127.0, 127.0));
 }
 
 double XAQ_HOSTCALL fastSlow(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
-  return follow(gFastSlow, displays::fastSlowKt(samples(*a).indicatedAirspeedKt, a->airspeedBug.speedTargetKt()), *a);
+  return followTarget(gFastSlow, *a,
+                      displays::fastSlowKt(samples(*a).indicatedAirspeedKt, a->airspeedBug.speedTargetKt()));
 }
 
 // The ball as the host gives it, through the slider's own record.
@@ -172,8 +173,6 @@ std::int32_t XAQ_HOSTCALL turnDhKnob(abi::PixPoint*, std::uint32_t) {
   return 0;
 }
 
-constexpr TextStyle kReadout{kAmber, 0x00101010, "Quartz", 400,
-                             abi::kTextCenter | abi::kTextVerticalCenter | abi::kTextSingleLine};
 constexpr std::uint32_t kLit = abi::kImageTransparent | abi::kImageBright;
 
 // One ADI's moving parts over the sphere and the face, in drawing order.
@@ -203,9 +202,9 @@ struct AdiTables {
       icon(Gauge, kTestFlagId, pix(kTestFlagAt), 2, 0, &testFlag)};
   static inline constinit std::array<abi::StringElement, 2> readouts = {
       text(Gauge, pix(kRadioAltitude.origin()), {kRadioAltitude.width, kRadioAltitude.height}, 8, 614,
-           &radioAltitudeText, kReadout),
+           &radioAltitudeText, instruments::kAmberReadout),
       text(Gauge, pix(kDecisionHeight.origin()), {kDecisionHeight.width, kDecisionHeight.height}, 8, 0,
-           &decisionHeightText, kReadout)};
+           &decisionHeightText, instruments::kAmberReadout)};
 };
 
 using MainTables = AdiTables<&gauge_ADI>;

@@ -13,6 +13,7 @@
 #include "frame/gauge_registry.h"
 #include "gauges/instruments/hsi_inputs.h"
 #include "gauges/instruments/hsi_layout.h"
+#include "gauges/instruments/instrument_kit.h"
 #include "gauges/kit/gauge_kit.h"
 #include "gauges/kit/switch_family.h"
 
@@ -21,12 +22,12 @@ namespace xaq::gauges {
 namespace {
 
 using frame::AircraftState;
+using instruments::followTarget;
 using namespace hsi;
 
 constexpr double kRatePerS = 400.0;
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 constexpr std::uint32_t kFaceEvent = 65907;
-constexpr std::uint32_t kAmber = 0x002265F1;
 
 AngleSlewLimiter gCard{kRatePerS};
 AngleSlewLimiter gCourse{kRatePerS};
@@ -35,11 +36,6 @@ AngleSlewLimiter gArrow{kRatePerS};
 SlewLimiter gDeviation{kRatePerS};
 SlewLimiter gGlideslope{kRatePerS};
 
-template <typename Limiter>
-double follow(Limiter& limiter, double target, const AircraftState& a) {
-  limiter.target = target;
-  return limiter.step(a.simTimeS());
-}
 
 // Everything that turns with the card reads the gyro heading from its own record; the
 // deviation and the readouts do not depend on the heading.
@@ -49,17 +45,18 @@ displays::HsiPicture picture(const AircraftState& a, double headingDeg = 0.0) {
 
 double XAQ_HOSTCALL cardValue(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
-  return a != nullptr ? follow(gCard, wrap360(360.0 - hostValue(element)), *a) : 0.0;
+  return a != nullptr ? followTarget(gCard, *a, wrap360(360.0 - hostValue(element))) : 0.0;
 }
 
 double XAQ_HOSTCALL courseValue(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
-  return a != nullptr ? follow(gCourse, picture(*a, hostValue(element)).courseDeg, *a) : 0.0;
+  return a != nullptr ? followTarget(gCourse, *a, picture(*a, hostValue(element)).courseDeg) : 0.0;
 }
 
 double XAQ_HOSTCALL bugValue(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
-  return a != nullptr ? follow(gBug, wrap360(a->link.samples.headingBugDeg - hostValue(element)), *a) : 0.0;
+  if (a == nullptr) return 0.0;
+  return followTarget(gBug, *a, wrap360(a->link.samples.headingBugDeg - hostValue(element)));
 }
 
 double XAQ_HOSTCALL arrowValue(abi::ElementHeader* element) {
@@ -67,12 +64,12 @@ double XAQ_HOSTCALL arrowValue(abi::ElementHeader* element) {
   if (a == nullptr) return 0.0;
   const displays::HsiPicture p = picture(*a, hostValue(element));
   setHidden(element, !p.arrowShown);
-  return follow(gArrow, p.arrowDeg, *a);
+  return followTarget(gArrow, *a, p.arrowDeg);
 }
 
 double XAQ_HOSTCALL deviationValue(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
-  return a != nullptr ? follow(gDeviation, picture(*a).deviation, *a) : 0.0;
+  return a != nullptr ? followTarget(gDeviation, *a, picture(*a).deviation) : 0.0;
 }
 
 // The bar turns with the course pointer.
@@ -84,7 +81,7 @@ double XAQ_HOSTCALL glideslopeValue(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
   setHidden(element, !a->link.samples.glideslopeReceived);
-  return follow(gGlideslope, std::clamp(a->link.samples.glideslopeDeviation, -127.0, 127.0), *a);
+  return followTarget(gGlideslope, *a, std::clamp(a->link.samples.glideslopeDeviation, -127.0, 127.0));
 }
 
 double XAQ_HOSTCALL navFlagValue(abi::ElementHeader*) {
@@ -112,8 +109,6 @@ std::int32_t XAQ_HOSTCALL turnDhKnob(abi::PixPoint*, std::uint32_t) {
   return 0;
 }
 
-constexpr TextStyle kReadout{kAmber, 0x00101010, "Quartz", 400,
-                             abi::kTextCenter | abi::kTextVerticalCenter | abi::kTextSingleLine};
 
 constexpr abi::NeedleElement turning(abi::GaugeHeader* gauge, std::uint32_t id, Point pivot, Size size,
                                      abi::ValueCallback callback) {
@@ -139,9 +134,10 @@ struct HsiTables {
   static inline constinit std::array<abi::IconElement, 1> flag = {
       icon(Gauge, kNavFlagId, pix(G.navFlag), 2, 0, &navFlagValue)};
   static inline constinit std::array<abi::StringElement, 2> readouts = {
-      text(Gauge, {G.course.x, G.course.y}, {G.course.width, G.course.height}, 8, 45, &courseText, kReadout),
+      text(Gauge, {G.course.x, G.course.y}, {G.course.width, G.course.height}, 8, 45, &courseText,
+           instruments::kAmberReadout),
       text(Gauge, {G.distance.x, G.distance.y}, {G.distance.width, G.distance.height}, 8, 31, &distanceText,
-           kReadout)};
+           instruments::kAmberReadout)};
 };
 
 using MainTables = HsiTables<kMain, &gauge_HSI>;

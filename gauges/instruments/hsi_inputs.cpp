@@ -4,8 +4,6 @@
 
 namespace xaq::gauges::instruments {
 
-bool instrumentPower(const frame::AircraftState& a) { return a.electrical.state().dcPowerAvailable; }
-
 bool fmsIsNavigationSource(const frame::AircraftState& a) {
   return a.guidance.state().navSource == guidance::kNavSourceFms;
 }

@@ -1,14 +1,14 @@
 #pragma once
 // The HSI's and the ADI's shared view of the aircraft: the navigation inputs from the sampled
-// receivers and the flight management, and the instrument power.
+// receivers and the flight management.
 
 #include "displays/analog/attitude_director.h"
 #include "displays/analog/hsi_values.h"
 #include "frame/aircraft_state.h"
+#include "gauges/instruments/instrument_kit.h"
 
 namespace xaq::gauges::instruments {
 
-bool instrumentPower(const frame::AircraftState& a);
 bool fmsIsNavigationSource(const frame::AircraftState& a);
 displays::HsiInputs hsiInputs(const frame::AircraftState& a, double headingDeg);
 displays::LateralDeviationInputs lateralDeviationInputs(const frame::AircraftState& a);

@@ -7,6 +7,7 @@
 #include "frame/aircraft_state.h"
 #include "frame/gauge_registry.h"
 #include "gauges/instruments/rmi_layout.h"
+#include "gauges/instruments/instrument_kit.h"
 #include "gauges/kit/gauge_kit.h"
 #include "gauges/kit/switch_family.h"
 
@@ -15,6 +16,7 @@ namespace xaq::gauges {
 namespace {
 
 using frame::AircraftState;
+using instruments::followTarget;
 using namespace rmi;
 
 constexpr double kNeedleRateDegPerS = 400.0;
@@ -23,33 +25,27 @@ AngleSlewLimiter gCard{kNeedleRateDegPerS};
 AngleSlewLimiter gLeftNeedle{kNeedleRateDegPerS};
 AngleSlewLimiter gRightNeedle{kNeedleRateDegPerS};
 
-double follow(AngleSlewLimiter& needle, double targetDeg, const AircraftState& a) {
-  needle.target = wrap360(targetDeg);
-  return needle.step(a.simTimeS());
-}
 
 double XAQ_HOSTCALL cardValue(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
-  return follow(gCard, 360.0 - hostValue(element), *a);
+  return followTarget(gCard, *a, wrap360(360.0 - hostValue(element)));
 }
 
 double XAQ_HOSTCALL leftNeedleValue(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
   const systems::RadiosState& r = a->radios.state();
-  return follow(gLeftNeedle,
-                displays::rmiNeedleDeg(a->rmiSources.left, r.nav1BearingDeg, r.adfBearingDeg[0], hostValue(element)),
-                *a);
+  return followTarget(gLeftNeedle, *a,
+                      displays::rmiNeedleDeg(a->rmiSources.left, r.nav1BearingDeg, r.adfBearingDeg[0], hostValue(element)));
 }
 
 double XAQ_HOSTCALL rightNeedleValue(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
   const systems::RadiosState& r = a->radios.state();
-  return follow(gRightNeedle,
-                displays::rmiNeedleDeg(a->rmiSources.right, r.nav2BearingDeg, r.adfBearingDeg[1], hostValue(element)),
-                *a);
+  return followTarget(gRightNeedle, *a,
+                      displays::rmiNeedleDeg(a->rmiSources.right, r.nav2BearingDeg, r.adfBearingDeg[1], hostValue(element)));
 }
 
 // Image index 0 for source 1, 1 for any other.

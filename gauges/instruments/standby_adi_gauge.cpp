@@ -8,6 +8,7 @@
 #include "frame/aircraft_state.h"
 #include "frame/gauge_registry.h"
 #include "gauges/instruments/adi_layout.h"
+#include "gauges/instruments/instrument_kit.h"
 #include "gauges/kit/gauge_kit.h"
 #include "gauges/kit/switch_family.h"
 
@@ -16,6 +17,7 @@ namespace xaq::gauges {
 namespace {
 
 using frame::AircraftState;
+using instruments::followTarget;
 using namespace adi;
 
 constexpr double kRatePerS = 400.0;
@@ -25,28 +27,24 @@ SlewLimiter gPitch{kRatePerS};
 SlewLimiter gSphereBank{kRatePerS};
 SlewLimiter gBankNeedle{kRatePerS};
 
-double follow(SlewLimiter& limiter, double target, const AircraftState& a) {
-  limiter.target = target;
-  return limiter.step(a.simTimeS());
-}
 
 double XAQ_HOSTCALL spherePitch(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
-  return follow(gPitch, displays::spherePitchTargetDeg(a->link.samples.pitchDeg, false, displays::kStandbyPitchHoldDeg),
-                *a);
+  return followTarget(gPitch, *a,
+                      displays::spherePitchTargetDeg(a->link.samples.pitchDeg, false, displays::kStandbyPitchHoldDeg));
 }
 
 double XAQ_HOSTCALL sphereTurn(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
-  return -follow(gSphereBank, displays::sphereBankTargetDeg(a->link.samples.bankDeg, false), *a);
+  return -followTarget(gSphereBank, *a, displays::sphereBankTargetDeg(a->link.samples.bankDeg, false));
 }
 
 double XAQ_HOSTCALL bankNeedle(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
-  return follow(gBankNeedle, displays::sphereBankTargetDeg(a->link.samples.bankDeg, false), *a);
+  return followTarget(gBankNeedle, *a, displays::sphereBankTargetDeg(a->link.samples.bankDeg, false));
 }
 
 template <abi::GaugeHeader* Gauge>

@@ -7,10 +7,7 @@
 
 #define XAQ_PLAIN_GAUGES(X)                                                                       \
   X(Airspeed) X(Airspeed_V) X(Altimeter) X(Altimeter_V) X(VSI) X(VSI_V)     \
-  X(PFCS) X(PFCS_V) X(StandbyAlt) X(StandbyAlt_V) X(Torque1) X(Torque1_V) X(Torque2)      \
-  X(Torque2_V) X(PropRPM1) X(PropRPM1_V) X(PropRPM2) X(PropRPM2_V) X(ITT1) X(ITT1_V) X(ITT2)       \
-  X(ITT2_V) X(NH1) X(NH1_V) X(NH2) X(NH2_V) X(NL1) X(NL1_V) X(NL2) X(NL2_V) X(FF1) X(FF1_V) X(FF2) \
-  X(FF2_V) X(TurnSlip) X(TurnSlip_V)                                                               \
+  X(PFCS) X(PFCS_V) X(StandbyAlt) X(StandbyAlt_V) X(TurnSlip) X(TurnSlip_V)                     \
   X(LeftGlareshield) X(Clock_V) X(NAV1) X(NAV1_V) X(NAV2) X(NAV2_V)                                \
   X(gear) X(gear_V)                                                                                \
   X(Airspeed_G)                                                                                    \

@@ -15,6 +15,7 @@ Registry allArtworks() {
   addPedestalArt(art);
   addOverheadArt(art);
   addEngineArt(art);
+  addEngineDialArt(art);
   addFuelArt(art);
   addWarningPanelArt(art);
   addAutopilotArt(art);

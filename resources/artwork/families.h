@@ -16,6 +16,7 @@ void addClipboardArt(Registry& art);  // services/clipboard_art.cpp
 void addPedestalArt(Registry& art);   // pedestal/pedestal_art.cpp
 void addOverheadArt(Registry& art);   // overhead/overhead_art.cpp
 void addEngineArt(Registry& art);     // engine/engine_art.cpp
+void addEngineDialArt(Registry& art);  // engine/engine_dials_art.cpp
 void addFuelArt(Registry& art);       // fuel/fuel_art.cpp
 
 void addWarningPanelArt(Registry& art);  // annunciators/warning_art.cpp

@@ -67,20 +67,22 @@ void AircraftState::runCycle() {
   weatherRadar.update(now_, weatherRadarInputs(link.samples, link.addon));
   fuel.update(now_);
   airspeedBug.update(now_, airspeedBugInputs(link.samples));
-  // the EFIS display-control panel, then:
+  efisControls.update(now_);
   annunciators.update(now_, annunciatorInputs(link.samples));
   // the traffic data, and last:
   cdu.update(now_, cduInputs(link.samples, electrical.state()));
 
-  // The DC power edges: the flight guidance's power-up and power-down.
+  // The DC power edges: the flight guidance's power-up and power-down, then the EFIS panel's.
   powerEdge_.update(
       electrical.state().dcPowerAvailable,
       [this] {
         guidance.powerUp();
+        efisControls.powerUp(now_);
         flags.dcPowerCopy = true;
       },
       [this] {
         guidance.powerDown();
+        efisControls.powerDown();
         flags.dcPowerCopy = false;
       });
 }
@@ -88,8 +90,13 @@ void AircraftState::runCycle() {
 displays::EhsiInputs AircraftState::ehsiInputs() const {
   const bool powered = electrical.state().dcPowerAvailable;
   return frame::ehsiInputs({link.samples, link.addon, radios.state(), efisControls.settings(),
-                            efisControls.settings().hsiDim, powered, guidance.state(), fms.guidance(),
+                            efisControls.brightness().hsi, powered, guidance.state(), fms.guidance(),
                             fms.plan().activeIndex(), fms.database().vors()});
+}
+
+displays::EadiInputs AircraftState::eadiInputs() const {
+  return frame::eadiInputs({link.samples, electrical.state().dcPowerAvailable, guidance.state(), advisory.state(),
+                            airspeedBug.speedTargetKt(), efisControls, fms.guidance()});
 }
 
 void AircraftState::saveState() {

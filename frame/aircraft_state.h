@@ -96,6 +96,8 @@ class AircraftState {
   const ModuleEnvironment& environment() const { return environment_; }
   // What the heading display shows now.
   displays::EhsiInputs ehsiInputs() const;
+  // What the attitude director draws this frame.
+  displays::EadiInputs eadiInputs() const;
   // Sounds the parts and the gauges ask for go to the module's sound service.
   void connectSound(services::Sound* sound) { effects_.connectSound(sound); }
 
@@ -140,11 +142,13 @@ class AircraftState {
   // The fuel panel; its transfer rewrites the add-on's tank levels.
   AddonTanks addonTanks{link.dataLink};
   systems::Fuel fuel{addonTanks};
-  // The EFIS display-control panel: the pedestal's controls keep their settings in it until the
-  // glass displays bring theirs.
-  displays::HeldEfisControls efisControls;
+  // The EFIS display-control panel: the pedestal's controls step its settings; the glass
+  // displays draw with its effective brightness.
+  displays::EfisDisplayControls efisControls;
   // The heading display drawn on the EHSI's screen.
   displays::EhsiDisplay ehsi{platform::ports().canvases};
+  // The attitude director's screen, drawn at the EADI gauge's draw service.
+  displays::EadiDisplay eadiDisplay{platform::ports().canvases};
   // The traffic data comes here.
   fms::FmsCore fms{environment_.simulatorFolder};
   // The TUNE page tunes the radio panel.

@@ -9,9 +9,11 @@
 #include "displays/analog/airspeed_bug.h"
 #include "displays/glareshield/efis_controls.h"
 #include "displays/glass/ehsi_rules.h"
+#include "displays/glass/eadi_display.h"
 #include "fms/cdu/cdu.h"
 #include "fms/guidance/lateral_guidance.h"
 #include "frame/host_samples.h"
+#include "guidance/advisory.h"
 #include "guidance/altitude_preselector.h"
 #include "guidance/flight_guidance.h"
 #include "systems/air/cabin_pressure.h"
@@ -33,6 +35,18 @@
 namespace xaq::frame {
 
 CycleContext cycleContext(const HostSamples& samples);
+
+// What the attitude director draws from.
+struct EadiSources {
+  const HostSamples& samples;
+  bool powered;
+  const guidance::FlightGuidanceState& guidance;
+  const guidance::AdvisoryState& advisory;
+  double speedTargetKt;
+  const displays::EfisDisplayControls& efis;
+  const fms::GuidanceOutput& fms;
+};
+displays::EadiInputs eadiInputs(const EadiSources& from);
 
 displays::AirspeedBugInputs airspeedBugInputs(const HostSamples& samples);
 

@@ -1,5 +1,7 @@
 #include "displays/glareshield/efis_controls.h"
 
+#include <algorithm>
+
 namespace xaq::displays {
 
 namespace {
@@ -18,6 +20,33 @@ double stepDim(double dim, int direction) {
 }
 
 }  // namespace
+
+double efisRampedBrightness(double sincePowerUpS, double dim) {
+  if (sincePowerUpS >= kEfisPowerUpRampS) return dim;
+  // A clock that went back (a reloaded flight) starts the ramp again from dark, never below it.
+  return std::max(0.0, std::min(sincePowerUpS / kEfisPowerUpRampS, dim));
+}
+
+void EfisDisplayControls::update(const CycleContext& now) {
+  if (!powered_) {
+    brightness_ = {};
+    return;
+  }
+  if (now.nowS < poweredUpAtS_) poweredUpAtS_ = now.nowS;
+  const double since = now.nowS - poweredUpAtS_;
+  brightness_.adi = efisRampedBrightness(since, settings_.adiDim);
+  brightness_.hsi = efisRampedBrightness(since, settings_.hsiDim);
+}
+
+void EfisDisplayControls::powerUp(const CycleContext& now) {
+  powered_ = true;
+  poweredUpAtS_ = now.nowS;
+}
+
+void EfisDisplayControls::powerDown() {
+  powered_ = false;
+  brightness_ = {};
+}
 
 double nextMapRange(double r, int direction) {
   if (direction < 0) {
@@ -38,35 +67,35 @@ double nextMapRange(double r, int direction) {
   return 300;
 }
 
-void HeldEfisControls::stepMapRange(int direction) { settings_.mapRangeNm = nextMapRange(settings_.mapRangeNm, direction); }
+void EfisDisplayControls::stepMapRange(int direction) { settings_.mapRangeNm = nextMapRange(settings_.mapRangeNm, direction); }
 
-void HeldEfisControls::pressMap() {
+void EfisDisplayControls::pressMap() {
   settings_.mapOn = !settings_.mapOn;
   settings_.arcMode = settings_.mapOn;
 }
 
-void HeldEfisControls::pressArc() {
+void EfisDisplayControls::pressArc() {
   settings_.arcMode = !settings_.arcMode;
   settings_.mapOn = false;
 }
 
-void HeldEfisControls::toggleTimeToGo() { settings_.timeToGo = !settings_.timeToGo; }
+void EfisDisplayControls::toggleTimeToGo() { settings_.timeToGo = !settings_.timeToGo; }
 
-void HeldEfisControls::stepBearingSource(int pointer, int direction) {
+void EfisDisplayControls::stepBearingSource(int pointer, int direction) {
   std::int32_t& source = pointer == 2 ? settings_.bearingSource2 : settings_.bearingSource1;
   if (direction > 0 && source < kLastBearingSource) ++source;
   if (direction < 0 && source > 0) --source;
 }
 
-void HeldEfisControls::stepDecisionHeight(int direction) {
+void EfisDisplayControls::stepDecisionHeight(int direction) {
   std::int32_t& dh = settings_.decisionHeightFt;
   dh += direction > 0 ? kDecisionHeightStepFt : -kDecisionHeightStepFt;
   if (dh > kDecisionHeightMaxFt) dh = kDecisionHeightMaxFt;
   if (dh < 0) dh = 0;
 }
 
-void HeldEfisControls::stepAdiDim(int direction) { settings_.adiDim = stepDim(settings_.adiDim, direction); }
+void EfisDisplayControls::stepAdiDim(int direction) { settings_.adiDim = stepDim(settings_.adiDim, direction); }
 
-void HeldEfisControls::stepHsiDim(int direction) { settings_.hsiDim = stepDim(settings_.hsiDim, direction); }
+void EfisDisplayControls::stepHsiDim(int direction) { settings_.hsiDim = stepDim(settings_.hsiDim, direction); }
 
 }  // namespace xaq::displays

@@ -4,11 +4,14 @@
 // sources, the decision height and the two displays' dim values. The heading and attitude
 // displays read these settings; this interface is what the pedestal's controls call.
 //
-// HeldEfisControls keeps the settings and steps them by the panel's rules. The glass displays'
-// own display-control object (with its brightness ramp at power-up) takes its place behind the
-// same interface when they are built; the pedestal does not change.
+// EfisDisplayControls keeps the settings, steps them by the panel's rules and derives each
+// display's effective brightness from its dim value: dark while the panel is powered down, a
+// three-second ramp of simulation time after power-up, then the dim value. The pedestal plays
+// the knobs' and buttons' clicks; the panel itself is silent.
 
 #include <cstdint>
+
+#include "common/cycle_context.h"
 
 namespace xaq::displays {
 
@@ -47,8 +50,27 @@ class EfisControls {
 // The map range one step up or down from `rangeNm`.
 double nextMapRange(double rangeNm, int direction);
 
-class HeldEfisControls final : public EfisControls {
+// Seconds of simulation time the displays take to come up to their dim value.
+inline constexpr double kEfisPowerUpRampS = 3.0;
+
+// A display's effective brightness `sincePowerUpS` seconds after power-up.
+double efisRampedBrightness(double sincePowerUpS, double dim);
+
+struct EfisBrightness {
+  double adi = 0.0;  // 0 ... 1, what the attitude display draws with
+  double hsi = 0.0;  // 0 ... 1, what the heading display draws with
+};
+
+class EfisDisplayControls final : public EfisControls {
  public:
+  // Once per cycle: each display's effective brightness at this cycle's time.
+  void update(const CycleContext& now);
+  // The DC power edges.
+  void powerUp(const CycleContext& now);
+  void powerDown();
+  bool powered() const { return powered_; }
+  const EfisBrightness& brightness() const { return brightness_; }
+
   const EfisSettings& settings() const override { return settings_; }
   void stepMapRange(int direction) override;
   void pressMap() override;
@@ -61,6 +83,9 @@ class HeldEfisControls final : public EfisControls {
 
  private:
   EfisSettings settings_;
+  EfisBrightness brightness_;
+  bool powered_ = false;
+  double poweredUpAtS_ = 0.0;
 };
 
 }  // namespace xaq::displays

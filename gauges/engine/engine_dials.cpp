@@ -10,6 +10,7 @@
 #include "displays/engine/engine_texts.h"
 #include "frame/gauge_registry.h"
 #include "gauges/engine/engine_dials_layout.h"
+#include "gauges/instruments/instrument_kit.h"
 #include "gauges/kit/switch_family.h"
 
 namespace xaq::gauges {
@@ -68,7 +69,7 @@ double XAQ_HOSTCALL readout(abi::ElementHeader* element) {
   // Without the aircraft the propeller and fuel flow readouts answer 1, the others 0.
   if (a == nullptr) return D == kPropSpeed || D == kFuelFlow ? 1.0 : 0.0;
   const std::string text =
-      displays::engineReadoutText(kDials[D].quantity, shownValue(D, E, *a), family::dcPowerAvailable(*a));
+      displays::engineReadoutText(kDials[D].quantity, shownValue(D, E, *a), instruments::instrumentPower(*a));
   writeText(abi::elementAs<abi::StringElement>(element), text.c_str());
   return 0.0;
 }
@@ -77,7 +78,7 @@ template <int E>
 double XAQ_HOSTCALL ittLight(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
   if (a == nullptr) return 0.0;
-  return displays::ittOverTemperature(shownValue(kItt, E, *a), family::dcPowerAvailable(*a)) ? 1.0 : 0.0;
+  return displays::ittOverTemperature(shownValue(kItt, E, *a), instruments::instrumentPower(*a)) ? 1.0 : 0.0;
 }
 
 // The tooltip argument's buffer: the host copies the text before it asks again.
@@ -103,8 +104,8 @@ std::int32_t XAQ_HOSTCALL pressTest(abi::PixPoint*, std::uint32_t) {
 }
 
 constexpr TextStyle readoutStyle(Dial d) {
-  return {d == kTorque ? kTorqueReadoutColour : kReadoutAmber, kReadoutBackground, "Quartz", 400,
-          abi::kTextRight | abi::kTextVerticalCenter | abi::kTextSingleLine};
+  if (d != kTorque) return instruments::kAmberReadout;
+  return {kTorqueReadoutColour, instruments::kReadoutBackground, "Quartz", 400, instruments::kReadoutAlignment};
 }
 
 constexpr abi::GaugeHeader* kHeaders[kDialCount][2][2] = {

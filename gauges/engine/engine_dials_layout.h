@@ -102,10 +102,8 @@ inline constexpr Point kIttLightOffset{37, 39};     // from the pivot: (104, 102
 // The readout window, from the pivot.
 inline constexpr Point kReadoutOffset{-22, 15};
 inline constexpr Size kReadoutSize{44, 17};
-// The readouts: amber on black; the torque readout is a pale grey.
-inline constexpr std::uint32_t kReadoutAmber = 0x002265F1;
+// The readouts are amber on black but for the torque's, which is a pale grey.
 inline constexpr std::uint32_t kTorqueReadoutColour = 0x00B8B2AE;
-inline constexpr std::uint32_t kReadoutBackground = 0x00101010;
 
 template <std::size_t N>
 constexpr std::size_t count(const ScaleMark (&)[N]) { return N; }

@@ -1,6 +1,7 @@
 #include "frame/keyboard_commands.h"
 
 #include "common/sound_slots.h"
+#include "displays/analog/air_data.h"
 #include "displays/analog/hsi_values.h"
 #include "frame/module_lifecycle.h"
 
@@ -36,6 +37,18 @@ void rmiSource(AircraftState& a, Effects& e) {
   int& source = Left ? a.rmiSources.left : a.rmiSources.right;
   source = displays::toggledRmiSource(source);
   e.sounds.play(sound::kSwitchClick);
+}
+
+// As a left click on a half of the airspeed bug knob.
+template <int Direction>
+void airspeedBug(AircraftState& a, Effects&) {
+  Direction < 0 ? a.airspeedBug.stepDown() : a.airspeedBug.stepUp();
+}
+
+// As a left click on a half of the altimeter's baro knob.
+template <int Direction>
+void altimeterBaro(AircraftState&, Effects& e) {
+  displays::turnBaroKnob(Direction, e.events);
 }
 
 // As a left click on the ADI's DH knob.
@@ -82,9 +95,13 @@ constexpr std::array<CommandAction, services::kCommandCount> makeActions() {
   t[16] = &guidanceButton<&G::pressGa>;
   t[17] = &rmiSource<true>;
   t[18] = &rmiSource<false>;
-  // 19 ... 20 and 23 ... 28: the instruments' knobs, not in the cockpit yet.
+  t[19] = &airspeedBug<+1>;
+  t[20] = &airspeedBug<-1>;
+  // 23 ... 26: the HSI's knobs, not in the cockpit yet.
   t[21] = &adiDecisionHeight<+1>;
   t[22] = &adiDecisionHeight<-1>;
+  t[27] = &altimeterBaro<+1>;
+  t[28] = &altimeterBaro<-1>;
   t[29] = &altitudePreselect<+1>;
   t[30] = &altitudePreselect<-1>;
   // 31 ... 39: the clock, not in the cockpit yet.

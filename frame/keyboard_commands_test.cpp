@@ -193,6 +193,20 @@ TEST_F(KeyboardCommands, TheRmiSourceKeysToggleTheirNeedleAndTheAdiDhKeysStepThe
   EXPECT_EQ(a().efisControls.settings().decisionHeightFt, dh + 10);
 }
 
+TEST_F(KeyboardCommands, TheAsiBugKeysStepTheBugAndTheBaroKeysTurnTheHostsAltimeterSetting) {
+  assign({{19, line(19, 'I')}, {20, line(20, 'J')}, {27, line(27, 'K')}, {28, line(28, 'M')}});
+  EXPECT_TRUE(keys.press('I'));
+  EXPECT_EQ(a().airspeedBug.bugKt(), 185);
+  EXPECT_TRUE(keys.press('J'));
+  EXPECT_TRUE(keys.press('J'));
+  EXPECT_EQ(a().airspeedBug.bugKt(), 175);
+  host.events.clear();
+  EXPECT_TRUE(keys.press('K'));
+  EXPECT_TRUE(keys.press('M'));
+  const std::vector<std::pair<std::uint32_t, std::uint32_t>> sent = {{65883, 1}, {65884, 1}};
+  EXPECT_EQ(host.events, sent);
+}
+
 TEST_F(KeyboardCommands, TouchControlSteeringIsHeldWhileItsKeyIsAndLetGoByAnyOtherKey) {
   assign({{15, line(15, 'T')}, {75, line(75, 'F')}});
   runSeconds(12.0);  // DC power and the guidance's system test over

@@ -6,12 +6,9 @@
 #include "gauges/kit/gauge_kit.h"
 
 #define XAQ_PLAIN_GAUGES(X)                                                                       \
-  X(Airspeed) X(Airspeed_V) X(Altimeter) X(Altimeter_V) X(VSI) X(VSI_V)     \
-  X(PFCS) X(PFCS_V) X(StandbyAlt) X(StandbyAlt_V) X(TurnSlip) X(TurnSlip_V)                     \
   X(LeftGlareshield) X(Clock_V) X(NAV1) X(NAV1_V) X(NAV2) X(NAV2_V)                                \
   X(gear) X(gear_V)                                                                                \
-  X(Airspeed_G)                                                                                    \
-  X(TCAS) X(TCAS_V) X(EADI_V) X(Compass_V)
+  X(TCAS) X(TCAS_V) X(EADI_V)
 
 namespace xaq::gauges {
 

@@ -295,10 +295,22 @@ double needleAngle(const abi::NeedleElement& needle, double value) {
   auto angleOf = [&](const abi::ScalePoint& p) {
     return wrap360(std::atan2(p.point.x - pivot.x, -(p.point.y - pivot.y)) * kRadToDeg);
   };
-  // Angles follow the table in order; each step goes the short way from the one before.
+  // Angles follow the table in order, all steps turning the way of its first step that is
+  // clearly less than a half turn; a step of a half turn or more (an altimeter's 500 ft) goes
+  // that way too rather than back.
   std::vector<double> angles(n);
   angles[0] = angleOf(needle.scale[0]);
-  for (std::uint32_t i = 1; i < n; ++i) angles[i] = angles[i - 1] + wrap180(angleOf(needle.scale[i]) - angles[i - 1]);
+  double turning = 0.0;
+  for (std::uint32_t i = 1; i < n && turning == 0.0; ++i) {
+    const double step = wrap180(angleOf(needle.scale[i]) - angleOf(needle.scale[i - 1]));
+    if (std::fabs(step) < 179.0 && step != 0.0) turning = step > 0.0 ? 1.0 : -1.0;
+  }
+  for (std::uint32_t i = 1; i < n; ++i) {
+    double step = wrap180(angleOf(needle.scale[i]) - angles[i - 1]);
+    if (turning > 0.0 && step < 0.0) step += 360.0;
+    if (turning < 0.0 && step > 0.0) step -= 360.0;
+    angles[i] = angles[i - 1] + step;
+  }
   const bool rising = needle.scale[n - 1].value >= needle.scale[0].value;
   auto before = [&](double a, double b) { return rising ? a <= b : a >= b; };
   if (before(value, needle.scale[0].value)) return angles[0];

@@ -86,6 +86,26 @@ double XAQ_HOSTCALL slewedHeading(abi::ElementHeader* element) {
   return followTarget(limiter, *a, Target(*a, element));
 }
 
+// ---- tooltips ----
+
+// A tooltip argument's text callback over `Text` of the value the host looked up into the
+// argument's record, written into the callback's own buffer (the host copies it before it asks
+// again). Without an aircraft the text is empty: the host always gets a text to copy.
+template <std::size_t N>
+using TooltipSource = std::array<char, N> (*)(double value);
+
+template <std::size_t N, TooltipSource<N> Text>
+const char* XAQ_HOSTCALL hostValueTooltip(double value, std::uint32_t, const char*, abi::HostVarRecord* record,
+                                          abi::GaugeHeader*) {
+  static std::array<char, N> buffer{};
+  if (aircraft() == nullptr) {
+    buffer[0] = '\0';
+  } else {
+    buffer = Text(tooltipValue(value, record));
+  }
+  return buffer.data();
+}
+
 // The element's own host variable as the needle's target.
 inline double hostVariable(const frame::AircraftState&, abi::ElementHeader* element) { return hostValue(element); }
 

@@ -8,6 +8,7 @@ Registry allArtworks() {
   addRmiArt(art);
   addHsiArt(art);
   addAttitudeArt(art);
+  addAirDataArt(art);
   addEadiArt(art);
   addEhsiArt(art);
   addCduArt(art);

@@ -9,6 +9,7 @@ void addFlapsArt(Registry& art);  // instruments/flaps_art.cpp
 void addRmiArt(Registry& art);       // instruments/rmi_art.cpp
 void addHsiArt(Registry& art);       // instruments/hsi_art.cpp
 void addAttitudeArt(Registry& art);  // instruments/attitude_art.cpp
+void addAirDataArt(Registry& art);  // instruments/air_data_art.cpp
 void addEadiArt(Registry& art);   // glass/eadi_art.cpp
 void addEhsiArt(Registry& art);   // glass/ehsi_art.cpp
 void addCduArt(Registry& art);    // fms/cdu_art.cpp

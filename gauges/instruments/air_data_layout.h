@@ -64,7 +64,7 @@ struct AirspeedLayout {
 };
 
 inline constexpr ScaleMark kAirspeedScale[] = {
-    {{102, 90}, 0.0, "0"},      {{138, 98}, 50.0, "50"},   {{173, 144}, 100.0, "100"},
+    {{102, 90}, 0.0, nullptr},  {{138, 98}, 50.0, "50"},   {{173, 144}, 100.0, "100"},
     {{165, 200}, 150.0, "150"}, {{119, 234}, 200.0, "200"}, {{63, 225}, 250.0, "250"},
     {{32, 181}, 300.0, "300"},  {{40, 124}, 350.0, "350"},  {{86, 91}, 400.0, "400"},
 };
@@ -83,7 +83,7 @@ inline constexpr AirspeedLayout kAirspeedTwin{19000, 0, {152, 152}, {75, 76}, {2
 // The further 2D variant: a dial of its own about (124, 163), from 4.8 degrees at 0 kt round to
 // 347.3 degrees at 400 kt.
 inline constexpr ScaleMark kAirspeedGScale[] = {
-    {{130, 91}, 0.0, "0"},      {{164, 102}, 50.0, "50"},   {{195, 149}, 100.0, "100"},
+    {{130, 91}, 0.0, nullptr},  {{164, 102}, 50.0, "50"},   {{195, 149}, 100.0, "100"},
     {{184, 203}, 150.0, "150"}, {{138, 234}, 200.0, "200"}, {{84, 223}, 250.0, "250"},
     {{53, 180}, 300.0, "300"},  {{63, 124}, 350.0, "350"},  {{108, 92}, 400.0, "400"},
 };
@@ -157,7 +157,7 @@ inline constexpr std::uint32_t kRudderNeedleId = 8122;
 inline constexpr std::uint32_t kSpoilerNeedleId = 8121;
 inline constexpr Point kRudderPivot{110, 123};
 inline constexpr ScaleMark kRudderScale[] = {
-    {{138, 157}, -1.0, "L"}, {{110, 167}, 0.0, nullptr}, {{82, 157}, 1.0, "R"}};
+    {{138, 157}, -1.0, "R"}, {{110, 167}, 0.0, nullptr}, {{82, 157}, 1.0, "L"}};
 inline constexpr Size kRudderNeedleSize{10, 52};
 inline constexpr Point kRudderNeedlePivot{5, 46};
 inline constexpr Size kSpoilerNeedleSize{8, 40};

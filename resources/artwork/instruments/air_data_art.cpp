@@ -180,9 +180,9 @@ void paintPfcs(cairo_t* cr, Size size, Lighting lighting) {
 void paintVsi(cairo_t* cr, Size size, Lighting lighting) {
   paintDial(cr, size, ad::kVsiPivot, ad::kVsiScale, nullptr, lighting);
   const Palette& colours = palette(lighting);
-  drawText(cr, ad::kVsiPivot.x + 24, ad::kVsiPivot.y - 10, "UP", 8, colours.marks);
-  drawText(cr, ad::kVsiPivot.x + 24, ad::kVsiPivot.y + 10, "DN", 8, colours.marks);
-  drawText(cr, ad::kVsiPivot.x + 22, ad::kVsiPivot.y + 30, "x1000 FT/MIN", 6, colours.marks);
+  drawText(cr, ad::kVsiPivot.x + 22, ad::kVsiPivot.y - 24, "UP", 8, colours.marks);
+  drawText(cr, ad::kVsiPivot.x + 22, ad::kVsiPivot.y + 24, "DN", 8, colours.marks);
+  drawText(cr, ad::kVsiPivot.x, ad::kVsiPivot.y + 32, "x1000 FT/MIN", 6, colours.marks);
 }
 
 // A needle drawn as two halves' stripes: the Vmo needle's red and white.

@@ -587,6 +587,10 @@ int main(int argc, char** argv) {
   checkBitmaps(m.handle, *m.linkage);
   checkSurfaces(m.handle, *m.linkage);
   checkGlassFrames(m.handle, *m.linkage, "FMC", "CDU page");
+  // The glass displays come up to their brightness over 3 s of simulated time after power-up:
+  // let the cycle run past that (each cycle is 56 ms of simulated time).
+  const double poweredAtS = gSimSeconds;
+  for (int i = 0; i < 100 && gSimSeconds < poweredAtS + 3.5; ++i) pumpMessages(100);
   checkGlassFrames(m.handle, *m.linkage, "EHSI", "heading display");
 
   ConventionCheck lifecycle;

@@ -592,6 +592,7 @@ int main(int argc, char** argv) {
   const double poweredAtS = gSimSeconds;
   for (int i = 0; i < 100 && gSimSeconds < poweredAtS + 3.5; ++i) pumpMessages(100);
   checkGlassFrames(m.handle, *m.linkage, "EHSI", "heading display");
+  checkGlassFrames(m.handle, *m.linkage, "EADI", "attitude director");
 
   ConventionCheck lifecycle;
   lifecycle.call("module deinit", reinterpret_cast<const void*>(m.linkage->moduleDeinit), {});

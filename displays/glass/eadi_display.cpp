@@ -153,7 +153,7 @@ void EadiDisplay::drawLadder(const Pens& p, double ox, double oy) {
   const double hx = std::cos(b), hy = -std::sin(b);
   const double ux = -std::sin(b), uy = -std::cos(b);
   c.select(p.white);
-  c.select(makeFont(toPixel(0.08 * height * kHeightUnit), 400, kFace, roundHalfAway(in_.bankRightDeg * 10.0)));
+  c.select(makeFont(toPixel(0.06 * height * kHeightUnit), 400, kFace, roundHalfAway(in_.bankRightDeg * 10.0)));
   c.setTextColour(colour(kDimWhite));
   c.setTextAlign(TextAlign::kCentre, TextBase::kBaseline);
   for (int i = -18; i <= 18; ++i) {
@@ -167,6 +167,7 @@ void EadiDisplay::drawLadder(const Pens& p, double ox, double oy) {
     char label[8];
     const int n = std::snprintf(label, sizeof label, "%d", std::abs(rung));
     for (const double side : {-1.0, 1.0}) {
+      // The baseline sits below the rung so that the number stands level with it.
       const double tx = px + side * hx * 0.35 * r - ux * 0.0625 * r;
       const double ty = py + side * hy * 0.35 * r - uy * 0.0625 * r;
       c.textOut(toPixel(tx), toPixel(ty), label, n);

@@ -97,12 +97,12 @@ TEST(EadiHeights, ShowsTheRadioAltitudeBelow2500FeetRoundedByItsBand) {
   Screen s;
   s.in.radioAltitudeFt = 2500.0;
   s.draw();
-  EXPECT_EQ(s.texts(" RA"), 0);
+  EXPECT_EQ(s.texts("RA"), 0);
   s.in.radioAltitudeFt = 2499.0;
   s.draw();
   ASSERT_NE(s.find("2500"), nullptr);
   EXPECT_EQ(s.find("2500")->colour, 0xFFFF00u) << "cyan";
-  EXPECT_EQ(s.texts(" RA"), 1);
+  EXPECT_EQ(s.texts("RA"), 1);
 }
 
 TEST(EadiHeights, DecisionHeightFieldAndAlertFollowTheirRules) {

@@ -92,7 +92,8 @@ void EadiDisplay::drawHeights(const Pens& p) {
     }
   }
   if (ra < kRadioAltitudeShownBelowFt) {
-    text(x(0.89), y(0.73), " RA", kDimWhite, TextAlign::kLeft, p.smallFont);
+    // The label follows the value without a space of its own, so that it ends on the screen.
+    text(x(0.89), y(0.73), "RA", kDimWhite, TextAlign::kLeft, p.smallFont);
     const int n = std::snprintf(value, sizeof value, "%d", static_cast<int>(eadiRadioAltitudeReadout(ra)));
     text(x(0.89), y(0.73), {value, static_cast<std::size_t>(n)}, kDimCyan, TextAlign::kRight, p.smallFont);
   }

@@ -27,7 +27,7 @@ constinit abi::SliderElement eadiBall = [] {
 }();
 constinit abi::IconElement eadiLighting = icon(&gauge_EADI, eadi::kLightingOverlayId, {0, 0}, 1, 0,
                                                &eadiLightingValue, nullptr, abi::kImageTransparent | abi::kImageHidden);
-abi::ElementHeader* const eadiFace[] = {&eadiBall.header, &eadiLighting.header, &eadiScreen.header, nullptr};
+abi::ElementHeader* const eadiFace[] = {&eadiLighting.header, &eadiBall.header, &eadiScreen.header, nullptr};
 constinit abi::StaticImageElement eadiBackground = staticImage(&gauge_EADI, eadi::kBackgroundId, {0, 0}, eadiFace);
 abi::ElementHeader* const eadiElements[] = {&eadiBackground.header, nullptr};
 

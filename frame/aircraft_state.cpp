@@ -47,7 +47,8 @@ void AircraftState::runCycle() {
   electrical.update(now_, electricalInputs(link.samples, switches.state(), apu.state().outputs), doors);
   deice.update(now_, deiceInputs(link.samples, switches.state()), doors);
   apu.update(now_, apuInputs(link.samples, electrical.state(), flags.soundVolume), doors);
-  // the clock and gear indication, then:
+  clock.update(now_, clockInputs(link.samples));
+  // the gear indication, then:
   clipboard.update(now_, clipboardInputs(link.notesFilePath));
   attitudeTest.update(now_);
   gearIndication.update(now_, gearInputs(link.samples));

@@ -21,6 +21,7 @@
 #include "services/clipboard/clipboard.h"
 #include "services/saved_state.h"
 #include "services/settings/settings_file.h"
+#include "displays/glareshield/cockpit_clock.h"
 #include "displays/glareshield/efis_controls.h"
 #include "displays/glass/ehsi_display.h"
 #include "frame/cdu_radio_panel.h"
@@ -122,7 +123,8 @@ class AircraftState {
   systems::PanelLighting lighting;
   // The AltSel knob's value, which ALT SEL captures.
   guidance::AltitudePreselector altitudePreselector;
-  // The clock comes here.
+  // The glareshield clock; its ZERO clears the elapsed time.
+  displays::CockpitClock clock{true};
   systems::GearIndication gearIndication;
   services::Clipboard clipboard;  // with the attitude director's settings
   // The attitude director's test switch and the attitude it was pressed at.

@@ -3,6 +3,7 @@
 #include "common/sound_slots.h"
 #include "displays/analog/air_data.h"
 #include "displays/analog/hsi_values.h"
+#include "displays/glareshield/course_heading_knobs.h"
 #include "frame/module_lifecycle.h"
 
 namespace xaq::frame {
@@ -57,6 +58,28 @@ void adiDecisionHeight(AircraftState& a, Effects&) {
   a.efisControls.stepDecisionHeight(Direction);
 }
 
+// As a left click on the glareshield's heading and course knobs.
+template <int Direction>
+void headingKnob(AircraftState& a, Effects& e) {
+  displays::turnHeadingKnob(Direction, false, a.link.samples.headingBugDeg, e.events);
+}
+template <int Direction>
+void courseKnob(AircraftState&, Effects& e) {
+  displays::turnCourseKnob(Direction, false, e.events);
+}
+
+template <displays::ClockMode M>
+void clockMode(AircraftState& a, Effects& e) {
+  a.clock.show(M, e.sounds);
+}
+void clockRun(AircraftState& a, Effects& e) { a.clock.run(a.now().nowS, e.sounds); }
+void clockStop(AircraftState& a, Effects& e) { a.clock.stop(a.now().nowS, e.sounds); }
+void clockZero(AircraftState& a, Effects& e) { a.clock.zero(a.now().nowS, e.sounds); }
+template <displays::SimRateSelector R>
+void clockSimRate(AircraftState& a, Effects& e) {
+  a.clock.requestSimRate(R, e);
+}
+
 void masterWarning(AircraftState& a, Effects&) { a.annunciators.resetMasterWarning(); }
 void masterCaution(AircraftState& a, Effects&) { a.annunciators.resetMasterCaution(); }
 void ecuRatingUp(AircraftState& a, Effects& e) { a.engines.ecuRatingUp(e); }
@@ -97,14 +120,27 @@ constexpr std::array<CommandAction, services::kCommandCount> makeActions() {
   t[18] = &rmiSource<false>;
   t[19] = &airspeedBug<+1>;
   t[20] = &airspeedBug<-1>;
-  // 23 ... 26: the HSI's knobs, not in the cockpit yet.
   t[21] = &adiDecisionHeight<+1>;
   t[22] = &adiDecisionHeight<-1>;
+  t[23] = &headingKnob<+1>;
+  t[24] = &headingKnob<-1>;
+  t[25] = &courseKnob<+1>;
+  t[26] = &courseKnob<-1>;
   t[27] = &altimeterBaro<+1>;
   t[28] = &altimeterBaro<-1>;
   t[29] = &altitudePreselect<+1>;
   t[30] = &altitudePreselect<-1>;
-  // 31 ... 39: the clock, not in the cockpit yet.
+  using displays::ClockMode;
+  using displays::SimRateSelector;
+  t[31] = &clockMode<ClockMode::kTime>;
+  t[32] = &clockMode<ClockMode::kFlightTime>;
+  t[33] = &clockMode<ClockMode::kElapsedTime>;
+  t[34] = &clockRun;
+  t[35] = &clockStop;
+  t[36] = &clockZero;
+  t[37] = &clockSimRate<SimRateSelector::kNormal>;
+  t[38] = &clockSimRate<SimRateSelector::kDouble>;
+  t[39] = &clockSimRate<SimRateSelector::kQuadruple>;
   t[40] = &masterWarning;
   t[41] = &masterCaution;
   constexpr auto radios =

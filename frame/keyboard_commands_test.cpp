@@ -207,6 +207,27 @@ TEST_F(KeyboardCommands, TheAsiBugKeysStepTheBugAndTheBaroKeysTurnTheHostsAltime
   EXPECT_EQ(host.events, sent);
 }
 
+TEST_F(KeyboardCommands, TheGlareshieldKnobsAndTheClockAnswerTheirKeys) {
+  assign({{23, line(23, 'H')}, {24, line(24, 'J')}, {25, line(25, 'K')}, {26, line(26, 'L')}, {33, line(33, '3')},
+          {34, line(34, '4')}, {35, line(35, '5')}, {36, line(36, '6')}, {39, line(39, '9')}});
+  runSeconds(1.0);
+  host.events.clear();
+  for (char k : {'H', 'J', 'K', 'L', '9'}) EXPECT_TRUE(keys.press(static_cast<std::uint32_t>(k)));
+  using E = std::pair<std::uint32_t, std::uint32_t>;
+  EXPECT_EQ(host.events, (std::vector<E>{{65879, 1}, {65880, 1}, {65663, 1}, {65662, 1}, {66041, 1024}}));
+  EXPECT_TRUE(keys.press('3'));
+  EXPECT_TRUE(keys.press('4'));
+  EXPECT_EQ(a().clock.mode(), displays::ClockMode::kElapsedTime);
+  EXPECT_EQ(a().clock.chronometer(), displays::Chronometer::kRun);
+  runSeconds(5.0);
+  EXPECT_TRUE(keys.press('5'));
+  EXPECT_NEAR(a().clock.elapsedTime().reading(a().now().nowS), 5.0, 0.06);
+  EXPECT_TRUE(keys.press('6'));
+  runSeconds(0.5);
+  EXPECT_EQ(a().clock.chronometer(), displays::Chronometer::kStop) << "ZERO springs back";
+  EXPECT_EQ(a().clock.digits(a().now().nowS).seconds, 0);
+}
+
 TEST_F(KeyboardCommands, TouchControlSteeringIsHeldWhileItsKeyIsAndLetGoByAnyOtherKey) {
   assign({{15, line(15, 'T')}, {75, line(75, 'F')}});
   runSeconds(12.0);  // DC power and the guidance's system test over

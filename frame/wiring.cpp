@@ -277,6 +277,15 @@ systems::EnginesInputs enginesInputs(const HostSamples& s) {
 // The legs in the indication's order: left, right, nose.
 systems::GearInputs gearInputs(const HostSamples& s) { return {{s.gearLeft, s.gearRight, s.gearNose}, s.gearHandle}; }
 
+displays::CockpitClockInputs clockInputs(const HostSamples& s) {
+  auto whole = [](double v, int modulus) {
+    if (!std::isfinite(v)) return 0;
+    const long n = std::lround(std::floor(v));
+    return static_cast<std::int32_t>(((n % modulus) + modulus) % modulus);
+  };
+  return {s.onGround, s.simulationRate, {whole(s.localHour, 24), whole(s.localMinute, 60), whole(s.localSecond, 60)}};
+}
+
 systems::HostExteriorLights hostExteriorLights(const HostSamples& s) {
   return {s.strobeLights, s.beaconLights, s.landingLights, s.flareLights};
 }

@@ -10,6 +10,7 @@
 #include "displays/glareshield/efis_controls.h"
 #include "displays/glass/ehsi_rules.h"
 #include "displays/glass/eadi_display.h"
+#include "displays/glareshield/cockpit_clock.h"
 #include "fms/cdu/cdu.h"
 #include "fms/guidance/lateral_guidance.h"
 #include "frame/host_samples.h"
@@ -92,6 +93,9 @@ systems::ApuInputs apuInputs(const HostSamples& samples, const systems::Electric
 systems::AnnunciatorInputs annunciatorInputs(const HostSamples& samples);
 systems::EnginesInputs enginesInputs(const HostSamples& samples);
 systems::GearInputs gearInputs(const HostSamples& samples);
+
+// The host's local clock, its on-ground flag and its simulation rate.
+displays::CockpitClockInputs clockInputs(const HostSamples& samples);
 
 // The host's exterior lights, handed to the lighting synchronisation before the panel switches.
 systems::HostExteriorLights hostExteriorLights(const HostSamples& samples);

@@ -6,8 +6,6 @@
 #include "gauges/kit/gauge_kit.h"
 
 #define XAQ_PLAIN_GAUGES(X)                                                                       \
-  X(LeftGlareshield) X(Clock_V) X(NAV1) X(NAV1_V) X(NAV2) X(NAV2_V)                                \
-  X(gear) X(gear_V)                                                                                \
   X(TCAS) X(TCAS_V) X(EADI_V)
 
 namespace xaq::gauges {

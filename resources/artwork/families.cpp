@@ -23,6 +23,8 @@ Registry allArtworks() {
   addAdvisoryArt(art);
   addSwitchlightsArt(art);
   addAltSelArt(art);
+  addClockArt(art);
+  addNavGearArt(art);
   return art;
 }
 

@@ -25,6 +25,8 @@ void addAutopilotArt(Registry& art);     // glareshield/autopilot_art.cpp
 void addAdvisoryArt(Registry& art);      // glareshield/advisory_art.cpp
 void addSwitchlightsArt(Registry& art);  // glareshield/switchlights_art.cpp
 void addAltSelArt(Registry& art);        // glareshield/altsel_art.cpp
+void addClockArt(Registry& art);         // glareshield/clock_art.cpp
+void addNavGearArt(Registry& art);       // instruments/nav_gear_art.cpp
 
 // The registry of every family above.
 Registry allArtworks();

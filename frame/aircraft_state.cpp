@@ -70,7 +70,14 @@ void AircraftState::runCycle() {
   airspeedBug.update(now_, airspeedBugInputs(link.samples));
   efisControls.update(now_);
   annunciators.update(now_, annunciatorInputs(link.samples));
-  // the traffic data, and last:
+  // the traffic data, which takes the add-on's list once a second, and last:
+  displays::TrafficList list;
+  if (traffic.listDue(now_)) {
+    const bool read = link.dataLink.singleRead(services::datalink::offsets::kTrafficTable,
+                                               static_cast<std::uint32_t>(trafficList_.size()), trafficList_.data());
+    list = {true, trafficList_.data(), read ? trafficList_.size() : 0};
+  }
+  traffic.update(now_, trafficInputs(link.samples, electrical.state(), list));
   cdu.update(now_, cduInputs(link.samples, electrical.state()));
 
   // The DC power edges: the flight guidance's power-up and power-down, then the EFIS panel's.

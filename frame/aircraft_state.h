@@ -3,6 +3,7 @@
 // once per 56 ms cycle, released in reverse order. Parts are members so that the language's
 // construction and destruction order is the aircraft's: keep the declaration order as it is.
 
+#include <array>
 #include <cstdint>
 
 #include "common/cycle_context.h"
@@ -24,6 +25,8 @@
 #include "displays/glareshield/cockpit_clock.h"
 #include "displays/glareshield/efis_controls.h"
 #include "displays/glass/ehsi_display.h"
+#include "displays/traffic/tcas_display.h"
+#include "displays/traffic/traffic_data.h"
 #include "frame/cdu_radio_panel.h"
 #include "frame/panel_controls.h"
 #include "systems/air/cabin_pressure.h"
@@ -151,7 +154,9 @@ class AircraftState {
   displays::EhsiDisplay ehsi{platform::ports().canvases};
   // The attitude director's screen, drawn at the EADI gauge's draw service.
   displays::EadiDisplay eadiDisplay{platform::ports().canvases};
-  // The traffic data comes here.
+  // The traffic table, its assessment and the picture the TCAS gauge draws from it.
+  displays::TrafficData traffic;
+  displays::TcasDisplay tcasDisplay{platform::ports().canvases, traffic};
   fms::FmsCore fms{environment_.simulatorFolder};
   // The TUNE page tunes the radio panel.
   CduRadioPanel cduRadios{radios, effects_};
@@ -167,6 +172,7 @@ class AircraftState {
   CycleContext now_;
   PowerEdge powerEdge_;
   GuidanceLinkWriter guidanceWriter_;
+  std::array<std::uint8_t, displays::kTrafficListBytes> trafficList_{};
   bool stateSaved_ = false;
 };
 

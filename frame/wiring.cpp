@@ -246,6 +246,16 @@ systems::ApuInputs apuInputs(const HostSamples& s, const systems::ElectricalStat
   return {electrical.dcPowerAvailable, s.onGround, services::attenuationFor(soundVolumeSetting)};
 }
 
+displays::TrafficInputs trafficInputs(const HostSamples& s, const systems::ElectricalState& electrical,
+                                      const displays::TrafficList& list) {
+  displays::TrafficInputs in;
+  in.instrumentPower = electrical.dcPowerAvailable;
+  in.own = {s.latitudeDeg, s.longitudeDeg, s.altitudeFt, wrap360(s.headingMagDeg + s.magneticVariationDeg),
+            groundSpeedKt(s)};
+  in.list = list;
+  return in;
+}
+
 systems::AnnunciatorInputs annunciatorInputs(const HostSamples& s) {
   systems::AnnunciatorInputs in;
   in.onGround = s.onGround;

@@ -11,6 +11,7 @@
 #include "displays/glass/ehsi_rules.h"
 #include "displays/glass/eadi_display.h"
 #include "displays/glareshield/cockpit_clock.h"
+#include "displays/traffic/traffic_data.h"
 #include "fms/cdu/cdu.h"
 #include "fms/guidance/lateral_guidance.h"
 #include "frame/host_samples.h"
@@ -91,6 +92,9 @@ systems::ElectricalInputs electricalInputs(const HostSamples& samples, const sys
 systems::ApuInputs apuInputs(const HostSamples& samples, const systems::ElectricalState& electrical,
                              std::int32_t soundVolumeSetting);
 systems::AnnunciatorInputs annunciatorInputs(const HostSamples& samples);
+// The traffic data sees the own aircraft on its true heading and the list read this cycle, if any.
+displays::TrafficInputs trafficInputs(const HostSamples& samples, const systems::ElectricalState& electrical,
+                                      const displays::TrafficList& list);
 systems::EnginesInputs enginesInputs(const HostSamples& samples);
 systems::GearInputs gearInputs(const HostSamples& samples);
 

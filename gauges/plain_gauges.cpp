@@ -6,7 +6,7 @@
 #include "gauges/kit/gauge_kit.h"
 
 #define XAQ_PLAIN_GAUGES(X)                                                                       \
-  X(TCAS) X(TCAS_V) X(EADI_V)
+  X(EADI_V)
 
 namespace xaq::gauges {
 

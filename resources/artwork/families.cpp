@@ -11,6 +11,7 @@ Registry allArtworks() {
   addAirDataArt(art);
   addEadiArt(art);
   addEhsiArt(art);
+  addTcasArt(art);
   addCduArt(art);
   addClipboardArt(art);
   addPedestalArt(art);

@@ -35,6 +35,8 @@ std::vector<Request> requests(const std::vector<Served>& batch) {
 // The wipers write their position in a message of its own in each of the module's first 36
 // cycles (and while they run).
 constexpr std::size_t kWiperStartupWrites = 36;
+// The traffic list is read on its own once a second, from the first cycle on.
+constexpr std::size_t trafficReadsIn(double seconds) { return static_cast<std::size_t>(seconds - 0.056) + 1; }
 
 const std::vector<Request> kConnect = {{1, 0x3304, 4}, {1, 0x3308, 4}, {2, 0x330A, 2}};
 
@@ -53,7 +55,8 @@ std::vector<Request> cycleReads(bool withPaths) {
 }
 
 // The batches of the link's own exchange, without the flight guidance's single writes of its
-// control words (the disconnect byte goes out once on each connection) and the wipers' position.
+// control words (the disconnect byte goes out once on each connection), the wipers' position and
+// the traffic list.
 std::vector<std::vector<Served>> linkBatches(const std::vector<std::vector<Served>>& served) {
   std::vector<std::vector<Served>> batches;
   for (const auto& batch : served) {
@@ -61,7 +64,8 @@ std::vector<std::vector<Served>> linkBatches(const std::vector<std::vector<Serve
                                (batch[0].offset == 0x310A || batch[0].offset == 0x0BB6 ||
                                 batch[0].offset == 0x0BB2 || batch[0].offset == 0x0BC0);
     const bool wiperWrite = batch.size() == 1 && batch[0].kind == 2 && batch[0].offset == 0x37F0;
-    if (!guidanceWrite && !wiperWrite) batches.push_back(batch);
+    const bool trafficRead = batch.size() == 1 && batch[0].kind == 1 && batch[0].offset == 0xF000;
+    if (!guidanceWrite && !wiperWrite && !trafficRead) batches.push_back(batch);
   }
   return batches;
 }
@@ -121,8 +125,9 @@ TEST(AddonLinkModule, ReadsThePathsForAHundredCyclesAfterAnAircraftChange) {
 TEST(AddonLinkModule, OlderAddonIsConnectedEveryCycleAndNeverRead) {
   auto host = startHost(true, kAddonVersion274);
   host->runFor(0.56);
-  // The wipers' single writes find the link not version-ok and connect again as well.
-  ASSERT_EQ(host->addon.served.size(), 20u);
+  // The wipers' single writes and the traffic list's read find the link not version-ok and
+  // connect again as well.
+  ASSERT_EQ(host->addon.served.size(), 20u + trafficReadsIn(0.56));
   for (const auto& batch : host->addon.served) EXPECT_EQ(requests(batch), kConnect);
   EXPECT_EQ(host->addon.clientVersion(), 1100);
 }
@@ -131,7 +136,7 @@ TEST(AddonLinkModule, WithoutAddonWindowEachCycleLooksAgainAndTheCockpitRunsOn) 
   auto host = startHost(false, kAddonVersion275);
   host->runFor(5.6);
   EXPECT_EQ(host->cyclesRun(), 100u);
-  EXPECT_EQ(host->addonWindowSearches(), 100u + kWiperStartupWrites);
+  EXPECT_EQ(host->addonWindowSearches(), 100u + kWiperStartupWrites + trafficReadsIn(5.6));
   EXPECT_EQ(host->addonMessages(), 0u);
   EXPECT_EQ(host->lastCycleLookups().size(), 149u);
 }

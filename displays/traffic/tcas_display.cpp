@@ -60,6 +60,10 @@ void TcasDisplay::draw() {
   canvas().select(canvas().stockObject(platform::StockObject::kBlackBrush));
   canvas().rectangle(0, 0, toPixel(width), toPixel(height));
 
+  // Brightness from the instrument bus before anything is made, so a display without power is
+  // dark from its very first frame.
+  const TrafficState& s = traffic_.state();
+  brightness = s.instrumentPower ? 1.0 : 0.0;
   const double b = brightness;
   const Tools tools{
       makePen(colour(kWhite), b, 1), makePen(kTcasGrey, b, 1), makePen(colour(kYellow), b, 1),
@@ -68,9 +72,6 @@ void TcasDisplay::draw() {
       makeBrush(colour(kRed), b), makeBrush(colour(kCyan), b),
       makeFont(toPixel(0.16 * height), 400, kFace), makeFont(toPixel(0.1 * height), 400, kFace),
       static_cast<double>(toPixel(kOwnX * width)), static_cast<double>(toPixel(kOwnY * height))};
-  // Objects of the next frame are made with this: an unpowered display goes black a frame later.
-  const TrafficState& s = traffic_.state();
-  brightness = s.instrumentPower ? 1.0 : 0.0;
   changed = true;
 
   drawOwnAircraft(tools);

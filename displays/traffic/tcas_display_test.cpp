@@ -215,7 +215,7 @@ TEST(TcasDisplay, ScreenPositionsAreWorkedOutOnlyWhenANewListArrives) {
   EXPECT_NEAR(bed.traffic.screen()[0].y, y, 1e-9);
 }
 
-TEST(TcasDisplay, EveryObjectIsReleasedAndAnUnpoweredDisplayGoesBlackAFrameLater) {
+TEST(TcasDisplay, EveryObjectIsReleasedAndAnUnpoweredDisplayIsDarkFromItsFirstFrame) {
   Bed bed;
   bed.list({northOf(1, 300, 200, 500), northOf(2, -300, 200), northOf(4, 0), northOf(8, 900)});
   bed.frame();
@@ -224,13 +224,13 @@ TEST(TcasDisplay, EveryObjectIsReleasedAndAnUnpoweredDisplayGoesBlackAFrameLater
   EXPECT_EQ(bed.canvas.badSelects, 0);
   EXPECT_FALSE(bed.canvas.clipSelected) << "the clip is taken off";
   EXPECT_EQ(bed.flags, 0u) << "a frame that drew clears the on-screen bit";
+  EXPECT_EQ(bed.canvas.shapes[1].penColour, 0xFFFFFFu) << "powered: the own symbol is white";
 
   bed.powered = false;
   bed.list({northOf(1, 300, 200)});
   bed.frame();
-  EXPECT_EQ(bed.canvas.shapes[1].penColour, 0xFFFFFFu) << "this frame's objects were made powered";
-  bed.frame();
-  EXPECT_EQ(bed.canvas.shapes[1].penColour, 0u);
+  EXPECT_EQ(bed.canvas.shapes[1].penColour, 0u) << "the own symbol is dark at once";
+  for (const auto& t : bed.canvas.texts) EXPECT_EQ(t.colour, 0u) << t.text;
   EXPECT_TRUE(bed.canvas.live.empty());
 }
 

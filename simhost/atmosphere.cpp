@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace xaq::sim {
 
@@ -24,6 +25,18 @@ AirData airData(const World& world) {
   d.indicatedAltitudeFt =
       d.pressureAltitudeFt + (env.altimeterSettingMb - kStandardPressureMb) * kFeetPerMillibar;
   return d;
+}
+
+const AirData& AirDataCache::of(const World& world) {
+  const double key[5] = {world.aircraft.altitudeFt, world.aircraft.trueAirspeedKt,
+                         world.environment.temperatureDeviationC, world.environment.seaLevelPressureMb,
+                         world.environment.altimeterSettingMb};
+  if (!valid_ || !std::equal(std::begin(key), std::end(key), std::begin(key_))) {
+    std::copy(std::begin(key), std::end(key), std::begin(key_));
+    air_ = airData(world);
+    valid_ = true;
+  }
+  return air_;
 }
 
 }  // namespace xaq::sim

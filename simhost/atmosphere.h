@@ -27,4 +27,16 @@ struct AirData {
 
 AirData airData(const World& world);
 
+// The air data of a world that changes once a frame but is read by every lookup of the frame:
+// computed again only when one of its inputs has changed.
+class AirDataCache {
+ public:
+  const AirData& of(const World& world);
+
+ private:
+  double key_[5] = {};
+  bool valid_ = false;
+  AirData air_{};
+};
+
 }  // namespace xaq::sim

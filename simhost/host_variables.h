@@ -16,6 +16,7 @@ struct HostView {
   const World& world;
   AirData air;
   explicit HostView(const World& w) : world(w), air(airData(w)) {}
+  HostView(const World& w, const AirData& a) : world(w), air(a) {}
 };
 
 struct HostVariable {

@@ -237,7 +237,10 @@ void SimHost::prepareElements(abi::ElementHeader* element) {
 }
 
 void SimHost::updateElements(abi::ElementHeader* element) {
-  evaluateElement(*this, element);
+  // The values are applied as the host does; nothing is kept (a scenario's expectations and the
+  // renderer evaluate the elements they look at themselves).
+  const abi::ElementAxes axes = abi::elementAxes(element);
+  for (int i = 0; i < axes.count; ++i) applyValue(axes.axis[i], element);
   if (element->children == nullptr) return;
   for (abi::ElementHeader* const* c = element->children; *c != nullptr; ++c) updateElements(*c);
 }
@@ -267,7 +270,7 @@ double SimHost::hostValue(std::uint32_t id) const {
   auto pinned = overrides.find(id);
   if (pinned != overrides.end()) return pinned->second;
   const HostVariable* variable = findHostVariable(id);
-  return variable != nullptr ? variable->value(HostView(world)) : 0.0;
+  return variable != nullptr ? variable->value(HostView(world, airCache_.of(world))) : 0.0;
 }
 
 bool SimHost::delivered(std::uint32_t id, double& value) const {

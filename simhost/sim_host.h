@@ -14,6 +14,7 @@
 
 #include "frame/abi/element_axes.h"
 #include "frame/abi/host_abi.h"
+#include "simhost/atmosphere.h"
 #include "simhost/addon.h"
 #include "simhost/navaids.h"
 #include "simhost/pilot.h"
@@ -141,6 +142,7 @@ class SimHost {
   static constexpr std::uintptr_t kAddonWindow = 0x2002;
 
  private:
+  mutable AirDataCache airCache_;
   struct Timer {
     std::uintptr_t id;
     std::int64_t periodMs;

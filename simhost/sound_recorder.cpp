@@ -129,7 +129,14 @@ bool SoundRecorder::writeMix(const std::string& path, double endS) const {
   u16(1); u16(1); u32(kMixRate); u32(kMixRate * 2); u16(2); u16(16);
   out.write("data", 4);
   u32(dataBytes);
-  for (double v : mix) u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::clamp(v, -32768.0, 32767.0))));
+  // The samples go out in one write: byte by byte through the stream took longer than the run.
+  std::vector<char> data(total * 2);
+  for (std::size_t i = 0; i < total; ++i) {
+    const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::clamp(mix[i], -32768.0, 32767.0)));
+    data[2 * i] = static_cast<char>(v);
+    data[2 * i + 1] = static_cast<char>(v >> 8);
+  }
+  out.write(data.data(), static_cast<std::streamsize>(data.size()));
   return static_cast<bool>(out);
 }
 

@@ -36,6 +36,12 @@ double eadiLocalizerDeviation(const EadiInputs& in) {
   return in.navSource == 0 ? in.localizerDeviation : in.fmsCrossTrackNm * 128.0;
 }
 
+void EadiDisplay::setInputs(const EadiInputs& inputs) {
+  in_ = inputs;
+  brightness = std::clamp(in_.brightness, 0.0, 1.0);
+  if (!(brightness >= 0.0)) brightness = 0.0;  // NaN
+}
+
 void EadiDisplay::draw() {
   platform::Canvas& c = canvas();
   // 1. Black over the whole surface.
@@ -44,7 +50,6 @@ void EadiDisplay::draw() {
   c.rectangle(0, 0, toPixel(width), toPixel(height));
   changed = true;
   if (!in_.powered) return;
-  brightness = std::clamp(in_.brightness, 0.0, 1.0);
 
   // 2. The frame's pens, brush and fonts.
   Pens p;

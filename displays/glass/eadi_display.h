@@ -57,7 +57,9 @@ class EadiDisplay final : public GlassDisplay {
   using GlassDisplay::GlassDisplay;
 
   // What the next frame draws.
-  void setInputs(const EadiInputs& inputs) { in_ = inputs; }
+  // The brightness comes with the inputs, before the frame makes its palette from it: set in the
+  // drawing, the palette's colours (the texts) would show the previous frame's brightness.
+  void setInputs(const EadiInputs& inputs);
 
  protected:
   void draw() override;

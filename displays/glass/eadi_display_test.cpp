@@ -236,5 +236,19 @@ TEST(EadiFrame, ReleasesEveryObjectItMadeAndStaysDarkWithoutPower) {
   EXPECT_TRUE(s.canvas.texts.empty());
 }
 
+TEST(EadiBrightness, TheFirstFrameAtADimmedBrightnessDrawsItsTextsDimmedToo) {
+  Screen s;
+  s.in.brightness = 0.5;
+  s.draw();
+  const RecordingCanvas::Text* first = s.find("HDG");
+  ASSERT_NE(first, nullptr);
+  const Colour firstColour = first->colour;
+  EXPECT_EQ(firstColour, scaledColour(glassPalette(1.0)[kGreen], 0.5)) << "the palette is made at this frame's brightness";
+  s.canvas.texts.clear();
+  s.draw();
+  ASSERT_NE(s.find("HDG"), nullptr);
+  EXPECT_EQ(s.find("HDG")->colour, firstColour) << "every frame at one brightness looks the same";
+}
+
 }  // namespace
 }  // namespace xaq::displays

@@ -51,6 +51,24 @@ struct BaroKnob {
   static constexpr int kHeight = (Down.y + Down.height > Up.y + Up.height ? Down.y + Down.height : Up.y + Up.height) - kY;
 };
 
+// An altimeter's mouse table: its reading over the whole face, and the baro knob's two halves
+// with the setting's tooltip.
+template <const Rect& Down, const Rect& Up>
+constexpr std::array<abi::MouseRecord, 9> altimeterMouse(abi::TooltipArgument* reading) {
+  using Knob = BaroKnob<Down, Up>;
+  return {
+      mouseGroup(),
+      mouseTooltip("%1!s!", reading, 1),
+      mouseGroup(Knob::kX, Knob::kY, Knob::kWidth, Knob::kHeight),
+      mouseTooltip("%1!s!", Knob::argument, 1),
+      mouseArea(Down.x, Down.y, Down.width, Down.height, abi::kCursorDown, kKnobFlags, &turnBaroKnob<-1>),
+      mouseArea(Up.x, Up.y, Up.width, Up.height, abi::kCursorUp, kKnobFlags, &turnBaroKnob<+1>),
+      mouseEndGroup(),
+      mouseEndGroup(),
+      mouseEnd(),
+  };
+}
+
 template <bool Twin>
 struct AltimeterTables {
   static constexpr abi::GaugeHeader* gauge() { return Twin ? &gauge_Altimeter_V : &gauge_Altimeter; }
@@ -80,22 +98,9 @@ struct AltimeterTables {
       staticImage(gauge(), kLayout.backgroundId, {0, 0}, children.data());
   static inline abi::ElementHeader* const elements[] = {&background.header, nullptr};
 
-  using Knob = BaroKnob<kLayout.knobDown, kLayout.knobUp>;
   static inline constinit abi::TooltipArgument altitudeArgument[1] = {
       tooltipArgument(kAltitudeVariable, altimeterTooltip)};
-  static inline constinit abi::MouseRecord mouse[] = {
-      mouseGroup(),
-      mouseTooltip("%1!s!", altitudeArgument, 1),
-      mouseGroup(Knob::kX, Knob::kY, Knob::kWidth, Knob::kHeight),
-      mouseTooltip("%1!s!", Knob::argument, 1),
-      mouseArea(kLayout.knobDown.x, kLayout.knobDown.y, kLayout.knobDown.width, kLayout.knobDown.height,
-                abi::kCursorDown, kKnobFlags, &turnBaroKnob<-1>),
-      mouseArea(kLayout.knobUp.x, kLayout.knobUp.y, kLayout.knobUp.width, kLayout.knobUp.height, abi::kCursorUp,
-                kKnobFlags, &turnBaroKnob<+1>),
-      mouseEndGroup(),
-      mouseEndGroup(),
-      mouseEnd(),
-  };
+  static inline constinit auto mouse = altimeterMouse<kLayout.knobDown, kLayout.knobUp>(altitudeArgument);
 };
 
 template <bool Twin>
@@ -123,33 +128,20 @@ struct StandbyTables {
       staticImage(gauge(), kLayout.backgroundId, {0, 0}, children.data());
   static inline abi::ElementHeader* const elements[] = {&background.header, nullptr};
 
-  using Knob = BaroKnob<kLayout.knobDown, kLayout.knobUp>;
   static inline constinit abi::TooltipArgument altitudeArgument[1] = {
       tooltipArgument(kAltitudeVariable, standbyAltimeterTooltip)};
-  static inline constinit abi::MouseRecord mouse[] = {
-      mouseGroup(),
-      mouseTooltip("%1!s!", altitudeArgument, 1),
-      mouseGroup(Knob::kX, Knob::kY, Knob::kWidth, Knob::kHeight),
-      mouseTooltip("%1!s!", Knob::argument, 1),
-      mouseArea(kLayout.knobDown.x, kLayout.knobDown.y, kLayout.knobDown.width, kLayout.knobDown.height,
-                abi::kCursorDown, kKnobFlags, &turnBaroKnob<-1>),
-      mouseArea(kLayout.knobUp.x, kLayout.knobUp.y, kLayout.knobUp.width, kLayout.knobUp.height, abi::kCursorUp,
-                kKnobFlags, &turnBaroKnob<+1>),
-      mouseEndGroup(),
-      mouseEndGroup(),
-      mouseEnd(),
-  };
+  static inline constinit auto mouse = altimeterMouse<kLayout.knobDown, kLayout.knobUp>(altitudeArgument);
 };
 
 }  // namespace
 
 abi::GaugeHeader gauge_Altimeter = gaugeHeader("Altimeter", AltimeterTables<false>::elements,
-                                               AltimeterTables<false>::mouse, &quietGaugeCallback);
+                                               AltimeterTables<false>::mouse.data(), &quietGaugeCallback);
 abi::GaugeHeader gauge_Altimeter_V = gaugeHeader("Altimeter_V", AltimeterTables<true>::elements,
-                                                 AltimeterTables<true>::mouse, &quietGaugeCallback);
+                                                 AltimeterTables<true>::mouse.data(), &quietGaugeCallback);
 abi::GaugeHeader gauge_StandbyAlt = gaugeHeader("StandbyAlt", StandbyTables<false>::elements,
-                                                StandbyTables<false>::mouse, &quietGaugeCallback);
+                                                StandbyTables<false>::mouse.data(), &quietGaugeCallback);
 abi::GaugeHeader gauge_StandbyAlt_V = gaugeHeader("StandbyAlt_V", StandbyTables<true>::elements,
-                                                  StandbyTables<true>::mouse, &quietGaugeCallback);
+                                                  StandbyTables<true>::mouse.data(), &quietGaugeCallback);
 
 }  // namespace xaq::gauges

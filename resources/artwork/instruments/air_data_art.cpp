@@ -51,28 +51,33 @@ void paintAirspeed(cairo_t* cr, const ad::AirspeedLayout& l, std::span<const Sca
   cairo_fill(cr);
 }
 
+// Ten numbered marks and fifty ticks: an altimeter's needle turns once per thousand feet.
+void thousandFeetMarks(cairo_t* cr, Point pivot, const DialGeometry& dial, const Palette& colours,
+                       double majorWidth, double minorWidth, double legendScale) {
+  for (int i = 0; i < 50; ++i) {
+    const double a = (i * 7.2 - 90.0) * 3.14159265358979 / 180.0;
+    const bool major = i % 5 == 0;
+    setColour(cr, colours.marks);
+    cairo_set_line_width(cr, major ? majorWidth : minorWidth);
+    const double inner = major ? dial.tickInner : dial.minorInner;
+    cairo_move_to(cr, pivot.x + std::cos(a) * inner, pivot.y + std::sin(a) * inner);
+    cairo_line_to(cr, pivot.x + std::cos(a) * dial.tickOuter, pivot.y + std::sin(a) * dial.tickOuter);
+    cairo_stroke(cr);
+    if (major) {
+      char legend[4];
+      std::snprintf(legend, sizeof legend, "%d", i / 5);
+      drawText(cr, pivot.x + std::cos(a) * dial.legendRadius, pivot.y + std::sin(a) * dial.legendRadius, legend,
+               dial.legendSize * legendScale, colours.marks);
+    }
+  }
+}
+
 void paintAltimeter(cairo_t* cr, const ad::AltimeterLayout& l, Lighting lighting) {
   const Palette& colours = palette(lighting);
   const DialGeometry dial = dialGeometry(l.size, l.pivot, ad::kAltimeterScale);
   drawPanel(cr, l.size, dial, colours);
   drawDialFace(cr, dial, colours);
-  // Ten numbered marks and fifty ticks: the needle turns once per thousand feet.
-  for (int i = 0; i < 50; ++i) {
-    const double a = (i * 7.2 - 90.0) * 3.14159265358979 / 180.0;
-    const bool major = i % 5 == 0;
-    setColour(cr, colours.marks);
-    cairo_set_line_width(cr, major ? 2.4 : 1.1);
-    const double inner = major ? dial.tickInner : dial.minorInner;
-    cairo_move_to(cr, l.pivot.x + std::cos(a) * inner, l.pivot.y + std::sin(a) * inner);
-    cairo_line_to(cr, l.pivot.x + std::cos(a) * dial.tickOuter, l.pivot.y + std::sin(a) * dial.tickOuter);
-    cairo_stroke(cr);
-    if (major) {
-      char legend[4];
-      std::snprintf(legend, sizeof legend, "%d", i / 5);
-      drawText(cr, l.pivot.x + std::cos(a) * dial.legendRadius, l.pivot.y + std::sin(a) * dial.legendRadius, legend,
-               dial.legendSize, colours.marks);
-    }
-  }
+  thousandFeetMarks(cr, l.pivot, dial, colours, 2.4, 1.1, 1.0);
   for (const ad::DrumLayout& d : ad::kAltimeterDrums) frameBox(cr, d.at.x, d.at.y, ad::kDrumWindow.width, ad::kDrumWindow.height);
   frameBox(cr, l.millibars.x, l.millibars.y, l.millibars.width, l.millibars.height);
   frameBox(cr, l.inches.x, l.inches.y, l.inches.width, l.inches.height);
@@ -90,22 +95,7 @@ void paintStandby(cairo_t* cr, const ad::StandbyLayout& l, Lighting lighting) {
   const DialGeometry dial = dialGeometry(l.size, l.pivot, ad::kStandbyScale);
   drawPanel(cr, l.size, dial, colours);
   drawDialFace(cr, dial, colours);
-  for (int i = 0; i < 50; ++i) {
-    const double a = (i * 7.2 - 90.0) * 3.14159265358979 / 180.0;
-    const bool major = i % 5 == 0;
-    setColour(cr, colours.marks);
-    cairo_set_line_width(cr, major ? 2.0 : 1.0);
-    const double inner = major ? dial.tickInner : dial.minorInner;
-    cairo_move_to(cr, l.pivot.x + std::cos(a) * inner, l.pivot.y + std::sin(a) * inner);
-    cairo_line_to(cr, l.pivot.x + std::cos(a) * dial.tickOuter, l.pivot.y + std::sin(a) * dial.tickOuter);
-    cairo_stroke(cr);
-    if (major) {
-      char legend[4];
-      std::snprintf(legend, sizeof legend, "%d", i / 5);
-      drawText(cr, l.pivot.x + std::cos(a) * dial.legendRadius, l.pivot.y + std::sin(a) * dial.legendRadius, legend,
-               dial.legendSize * 0.8, colours.marks);
-    }
-  }
+  thousandFeetMarks(cr, l.pivot, dial, colours, 2.0, 1.0, 0.8);
   for (const ad::DrumLayout& d : ad::kStandbyDrums) {
     frameBox(cr, d.at.x, d.at.y, ad::kSmallDrumWindow.width, ad::kSmallDrumWindow.height);
   }

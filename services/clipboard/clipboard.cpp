@@ -21,11 +21,8 @@ Clipboard::Clipboard() {
 }
 
 void Clipboard::update(const CycleContext& now, const ClipboardInputs& inputs) {
-  // A clock that went back (a flight reloaded) releases the test and restarts the wait for the
-  // next read from the new time, instead of freezing both until the old time comes round again.
-  if (now.nowS - attitudeTestPressedAtS_ > kAttitudeTestHoldS || now.nowS < attitudeTestPressedAtS_) {
-    attitudeTestPressed_ = false;
-  }
+  // A clock that went back (a flight reloaded) restarts the wait for the next read from the new
+  // time, instead of freezing it until the old time comes round again.
   if (now.nowS < lastNotesReadS_) lastNotesReadS_ = now.nowS;
 
   if (now.nowS - lastNotesReadS_ > kNotesReadEveryS && !inputs.notesFilePath.empty()) {
@@ -36,11 +33,6 @@ void Clipboard::update(const CycleContext& now, const ClipboardInputs& inputs) {
       std::fclose(file);
     }
   }
-}
-
-void Clipboard::pressAttitudeTest(double nowS) {
-  attitudeTestPressed_ = true;
-  attitudeTestPressedAtS_ = nowS;
 }
 
 const char* Clipboard::line(int k) const {

@@ -1,6 +1,5 @@
 #pragma once
-// The attitude director's settings and the clipboard: the attitude-test button's hold, the
-// decision height, and the 18 lines of the aircraft's notes file (the payload editor's weight
+// The attitude director's settings and the clipboard: the decision height and the 18 lines of the aircraft's notes file (the payload editor's weight
 // summary and reference text), read again every 10 seconds so a save in the editor shows while
 // the simulator runs. The clipboard gauge shows the first 16.
 
@@ -24,16 +23,11 @@ class Clipboard {
   static constexpr std::size_t kLineBytes = 50;
   static constexpr std::size_t kKeptChars = 45;
   static constexpr double kNotesReadEveryS = 10.0;
-  static constexpr double kAttitudeTestHoldS = 1.2;
   using Lines = std::array<std::array<char, kLineBytes>, kLines>;
 
   Clipboard();
 
   void update(const CycleContext& now, const ClipboardInputs& inputs);
-
-  // The attitude test holds for 1.2 s after the last press.
-  void pressAttitudeTest(double nowS);
-  bool attitudeTestPressed() const { return attitudeTestPressed_; }
 
   // Line k of the clipboard, "" outside 0 ... 17.
   const char* line(int k) const;
@@ -46,9 +40,7 @@ class Clipboard {
   std::uint8_t flags = 0;
 
  private:
-  bool attitudeTestPressed_ = false;
   Lines lines_{};
-  double attitudeTestPressedAtS_ = 0.0;
   double lastNotesReadS_ = 0.0;
 };
 

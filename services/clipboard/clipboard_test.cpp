@@ -97,23 +97,5 @@ TEST_F(ClipboardTest, AClockThatWentBackStillRereadsTheNotes) {
   EXPECT_STREQ(clipboard.line(0), "after the reload");
 }
 
-TEST(AttitudeTest, HoldsFor1Point2SecondsAfterTheLastPress) {
-  for (double dt : {0.028, 0.056, 0.3}) {
-    Clipboard c;
-    c.pressAttitudeTest(100.0);
-    c.update(CycleContext{101.19, dt}, ClipboardInputs{});
-    EXPECT_TRUE(c.attitudeTestPressed()) << dt;
-    c.pressAttitudeTest(101.0);  // pressed again: held from the new press
-    c.update(CycleContext{102.19, dt}, ClipboardInputs{});
-    EXPECT_TRUE(c.attitudeTestPressed());
-    c.update(CycleContext{102.21, dt}, ClipboardInputs{});
-    EXPECT_FALSE(c.attitudeTestPressed());
-  }
-  Clipboard c;
-  c.pressAttitudeTest(50.0);
-  c.update(CycleContext{3.0, -47.0}, ClipboardInputs{});
-  EXPECT_FALSE(c.attitudeTestPressed()) << "a clock that went back releases it";
-}
-
 }  // namespace
 }  // namespace xaq::services

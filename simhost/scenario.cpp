@@ -566,7 +566,7 @@ RunResult runScenario(const Scenario& scenario, const RunOptions& options) {
   Runner(scenario, options, sim, result, fileFolder).run();
   if (!options.outputFolder.empty() && !sim.sound.calls().empty()) {
     sim.sound.writeList(options.outputFolder + "/sounds.csv");
-    sim.sound.writeMix(options.outputFolder + "/sounds.wav", sim.world.simSeconds);
+    if (options.writeSoundMix) sim.sound.writeMix(options.outputFolder + "/sounds.wav", sim.world.simSeconds);
   }
   result.ok = result.failures == 0 && result.messages.empty();
   if (!options.outputFolder.empty()) {

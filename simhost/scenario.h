@@ -38,6 +38,7 @@ struct RunOptions {
   std::string outputFolder;   // log.csv, results.txt, images/
   std::string bitmapFolder;   // "<id>.png" files; empty = placeholders (see bitmapFolderFor)
   bool renderImages = true;   // false: image actions are skipped (benchmarks)
+  bool writeSoundMix = true;  // false: sounds.csv only, no sounds.wav (benchmarks)
 };
 
 struct RunResult {

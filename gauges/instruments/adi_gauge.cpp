@@ -63,15 +63,7 @@ double XAQ_HOSTCALL bankNeedle(abi::ElementHeader*) {
 }
 
 displays::FlightDirectorBars bars(const AircraftState& a) {
-  const guidance::FlightGuidanceState& g = a.guidance.state();
-  displays::FlightDirectorInputs in;
-  in.powered = instruments::instrumentPower(a);
-  in.engaged = g.lateralMode != guidance::lateral::kNone || g.verticalMode != guidance::vertical::kNone;
-  in.pitchCommandUpDeg = g.fdPitchCommandDeg;
-  in.bankCommandDeg = g.fdBankCommandDeg;
-  in.hostPitchDeg = samples(a).pitchDeg;
-  in.hostBankDeg = samples(a).bankDeg;
-  return displays::flightDirectorBars(in);
+  return displays::flightDirectorBars(instruments::flightDirectorInputs(a));
 }
 
 double XAQ_HOSTCALL pitchBar(abi::ElementHeader* element) {

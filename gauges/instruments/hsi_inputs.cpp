@@ -38,4 +38,16 @@ displays::LateralDeviationInputs lateralDeviationInputs(const frame::AircraftSta
   return in;
 }
 
+displays::FlightDirectorInputs flightDirectorInputs(const frame::AircraftState& a) {
+  const guidance::FlightGuidanceState& g = a.guidance.state();
+  displays::FlightDirectorInputs in;
+  in.powered = instrumentPower(a);
+  in.engaged = g.lateralMode != guidance::lateral::kNone || g.verticalMode != guidance::vertical::kNone;
+  in.pitchCommandUpDeg = g.fdPitchCommandDeg;
+  in.bankCommandDeg = g.fdBankCommandDeg;
+  in.hostPitchDeg = a.link.samples.pitchDeg;
+  in.hostBankDeg = a.link.samples.bankDeg;
+  return in;
+}
+
 }  // namespace xaq::gauges::instruments

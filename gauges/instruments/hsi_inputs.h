@@ -12,5 +12,7 @@ namespace xaq::gauges::instruments {
 bool fmsIsNavigationSource(const frame::AircraftState& a);
 displays::HsiInputs hsiInputs(const frame::AircraftState& a, double headingDeg);
 displays::LateralDeviationInputs lateralDeviationInputs(const frame::AircraftState& a);
+// The flight guidance's commands against the sampled attitude, for the director's bars.
+displays::FlightDirectorInputs flightDirectorInputs(const frame::AircraftState& a);
 
 }  // namespace xaq::gauges::instruments

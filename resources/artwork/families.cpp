@@ -12,6 +12,7 @@ Registry allArtworks() {
   addEadiArt(art);
   addEhsiArt(art);
   addTcasArt(art);
+  addEadiTwinArt(art);
   addCduArt(art);
   addClipboardArt(art);
   addPedestalArt(art);

@@ -13,6 +13,7 @@ void addAirDataArt(Registry& art);  // instruments/air_data_art.cpp
 void addEadiArt(Registry& art);   // glass/eadi_art.cpp
 void addEhsiArt(Registry& art);   // glass/ehsi_art.cpp
 void addTcasArt(Registry& art);   // glass/tcas_art.cpp
+void addEadiTwinArt(Registry& art);  // glass/eadi_twin_art.cpp
 void addCduArt(Registry& art);    // fms/cdu_art.cpp
 void addClipboardArt(Registry& art);  // services/clipboard_art.cpp
 void addPedestalArt(Registry& art);   // pedestal/pedestal_art.cpp

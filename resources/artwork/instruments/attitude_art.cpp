@@ -17,6 +17,10 @@ namespace {
 namespace adi = gauges::adi;
 using namespace instruments;
 
+}  // namespace
+
+namespace instruments {
+
 // Sky over ground with a pitch line every 5 degrees (numbered every 10) up to `rangeDeg`.
 void paintSphere(cairo_t* cr, Size size, double pixelsPerDegree, double rangeDeg) {
   const double cx = size.width / 2.0, cy = size.height / 2.0;
@@ -52,6 +56,10 @@ void paintWindow(cairo_t* cr, Size window) {
   cairo_arc(cr, window.width / 2.0, window.height / 2.0, std::min(window.width, window.height) / 2.0, 0, 2 * kPi);
   cairo_fill(cr);
 }
+
+}  // namespace instruments
+
+namespace {
 
 // The bank scale above the window: marks at 0, 10, 20, 30, 45 and 60 degrees each way.
 void drawBankScale(cairo_t* cr, Point pivot, double radius, Colour colour) {

@@ -36,6 +36,11 @@ void drawKnob(cairo_t* cr, Size size, double pointerDeg, const char* caption);
 // A filled triangle with its tip at (x, y) pointing toward `directionDeg` (instrument angle).
 void fillTriangle(cairo_t* cr, double x, double y, double directionDeg, double length, double width, Colour colour);
 
+// An attitude sphere's texture: sky over ground, a pitch line every 5 degrees (numbered every
+// 10) up to `rangeDeg`; and the white window it is seen through.
+void paintSphere(cairo_t* cr, Size size, double pixelsPerDegree, double rangeDeg);
+void paintWindow(cairo_t* cr, Size window);
+
 inline constexpr Colour kWhite = rgb(0xF0F0F0);
 inline constexpr Colour kNearBlack = rgb(0x101010);
 inline constexpr Colour kAmber = rgb(0xF1A51E);

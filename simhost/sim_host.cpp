@@ -236,13 +236,10 @@ void SimHost::prepareElements(abi::ElementHeader* element) {
   }
 }
 
-void SimHost::updateElements(abi::ElementHeader* element) {
-  // The values are applied as the host does; nothing is kept (a scenario's expectations and the
-  // renderer evaluate the elements they look at themselves).
-  const abi::ElementAxes axes = abi::elementAxes(element);
-  for (int i = 0; i < axes.count; ++i) applyValue(axes.axis[i], element);
+void SimHost::collectElements(abi::ElementHeader* element) {
+  updateList_.emplace_back(element, abi::elementAxes(element));
   if (element->children == nullptr) return;
-  for (abi::ElementHeader* const* c = element->children; *c != nullptr; ++c) updateElements(*c);
+  for (abi::ElementHeader* const* c = element->children; *c != nullptr; ++c) collectElements(*c);
 }
 
 abi::Image* SimHost::surfaceFor(abi::ElementHeader* element) {
@@ -251,9 +248,13 @@ abi::Image* SimHost::surfaceFor(abi::ElementHeader* element) {
 }
 
 void SimHost::installGauges() {
-  for (abi::GaugeHeader* g : gauges()) {
+  installed_ = gauges();
+  for (abi::GaugeHeader* g : installed_) {
     if (g->elements != nullptr) {
-      for (abi::ElementHeader* const* e = g->elements; *e != nullptr; ++e) prepareElements(*e);
+      for (abi::ElementHeader* const* e = g->elements; *e != nullptr; ++e) {
+        prepareElements(*e);
+        collectElements(*e);
+      }
     }
     callGauge(g, abi::kServiceInstall);
     callGauge(g, abi::kServiceInit);
@@ -354,11 +355,12 @@ void SimHost::runFrame() {
       deliverClick(hold_.gauge, hold_.area, hold_.point, hold_.flags | abi::kMouseRepeat);
     }
   }
-  for (abi::GaugeHeader* g : gauges()) callGauge(g, abi::kServicePreUpdate);
-  // The host's update pass: every element of every gauge on the panel gets its value.
-  for (abi::GaugeHeader* g : gauges()) {
-    if (g->elements == nullptr) continue;
-    for (abi::ElementHeader* const* e = g->elements; *e != nullptr; ++e) updateElements(*e);
+  for (abi::GaugeHeader* g : installed_) callGauge(g, abi::kServicePreUpdate);
+  // The host's update pass: every element of every gauge on the panel gets its value, in tree
+  // order. Nothing is kept (a scenario's expectations and the renderer evaluate the elements they
+  // look at themselves).
+  for (const auto& [element, axes] : updateList_) {
+    for (int i = 0; i < axes.count; ++i) applyValue(axes.axis[i], element);
   }
   pumpTimers();
 }

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "frame/abi/element_axes.h"
@@ -118,7 +119,9 @@ class SimHost {
   // bitmaps, text buffers for strings (also for gauges from outside the module, in tests).
   void prepareElements(abi::ElementHeader* element);
   // The host's per-frame update of an element tree: each element's value applied.
-  void updateElements(abi::ElementHeader* element);
+  // Lists every element of a tree with the axes the host applies, once at install: the tables are
+  // static, so the per-frame update pass walks this list rather than the trees.
+  void collectElements(abi::ElementHeader* element);
 
   // The pixel format the host reports for its 32-bit drawing surfaces.
   static constexpr std::uint32_t kSurfaceFormat32 = 32;
@@ -143,6 +146,8 @@ class SimHost {
 
  private:
   mutable AirDataCache airCache_;
+  std::vector<abi::GaugeHeader*> installed_;
+  std::vector<std::pair<abi::ElementHeader*, abi::ElementAxes>> updateList_;
   struct Timer {
     std::uintptr_t id;
     std::int64_t periodMs;

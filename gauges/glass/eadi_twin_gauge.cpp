@@ -213,7 +213,7 @@ abi::ElementHeader* const face[] = {
     &glideslopeFlag.header, &fastSlowPointer.header,  &glideslopePointer.header, &localizerPointer.header,
     &runwaySymbol.header,   &pitchBarSlider.header,   &rollBarSlider.header,  &mode1.header,
     &mode2.header,          &mode3.header,            &mode4.header,          &dhLabel.header,
-    &raLabel.header,        &raReadout.header,        &dhReadout.header,      &dhAlertText.header,
+    &raLabel.header,        &dhAlertText.header,      &raReadout.header,      &dhReadout.header,
     nullptr};
 constinit abi::StaticImageElement background = staticImage(&gauge_EADI_V, kBackgroundId, {0, 0}, face);
 abi::ElementHeader* const elements[] = {&background.header, nullptr};

@@ -46,6 +46,10 @@ inline constexpr std::uint32_t kNavLocalizerBit = 0x80;
 inline constexpr double kRisingRunwayBelowFt = 200.0;
 inline constexpr double kRadioAltitudeShownBelowFt = 2500.0;
 
+// A decision height of 0 means none is set: the attitude displays then show neither the DH
+// field nor the DH alert.
+constexpr bool decisionHeightSet(std::int32_t decisionHeightFt) { return decisionHeightFt > 0; }
+
 // The radio altitude as the screen shows it: to 5 ft up to and including 200 ft, to 10 ft above.
 std::int32_t eadiRadioAltitudeReadout(double radioAltitudeFt);
 // The localizer pointer: whether it is drawn and its deviation in the receiver's units.

@@ -80,7 +80,7 @@ void EadiDisplay::drawHeights(const Pens& p) {
   char value[16];
   const double ra = in_.radioAltitudeFt;
   const std::int32_t dh = in_.decisionHeightFt;
-  if (dh > 0) {
+  if (decisionHeightSet(dh)) {
     text(x(0.155), y(0.73), " DH", kDimWhite, TextAlign::kLeft, p.smallFont);
     const int n = std::snprintf(value, sizeof value, "%d", static_cast<int>(dh));
     text(x(0.155), y(0.73), {value, static_cast<std::size_t>(n)}, kDimCyan, TextAlign::kRight, p.smallFont);

@@ -141,9 +141,11 @@ ReadoutText label(const AircraftState&, abi::ElementHeader*) {
   return {First, Second, '\0'};
 }
 
+// At or below a decision height that is set.
 ReadoutText dhAlert(const AircraftState& a, abi::ElementHeader*) {
   const double ra = samples(a).radioAltitudeFt;
-  if (std::isfinite(ra) && ra <= decisionHeightFt(a)) return {'D', 'H', '\0'};
+  const int dh = decisionHeightFt(a);
+  if (displays::decisionHeightSet(dh) && std::isfinite(ra) && ra <= dh) return {'D', 'H', '\0'};
   return {};
 }
 

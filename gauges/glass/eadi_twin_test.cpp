@@ -109,13 +109,22 @@ TEST_F(EadiTwin, TextsAndIconsGoDarkWithoutInstrumentPower) {
   }
 }
 
-TEST_F(EadiTwin, TheDhAlertShowsAtAndBelowTheDecisionHeight) {
-  const int dh = a().efisControls.settings().decisionHeightFt;
-  radioAltitudeFt(dh + 1.0);
+TEST_F(EadiTwin, TheDhAlertShowsAtAndBelowASetDecisionHeightAndNeverAtDh0) {
+  ASSERT_EQ(a().efisControls.settings().decisionHeightFt, 0);
+  radioAltitudeFt(0.0);
+  EXPECT_EQ(text(eadi_twin::kDhAlertAt), "") << "a decision height of 0 is none";
+  radioAltitudeFt(-1.0);
   EXPECT_EQ(text(eadi_twin::kDhAlertAt), "");
-  radioAltitudeFt(dh);
+
+  a().efisControls.stepDecisionHeight(+1);
+  ASSERT_EQ(a().efisControls.settings().decisionHeightFt, 10);
+  radioAltitudeFt(0.0);
   EXPECT_EQ(text(eadi_twin::kDhAlertAt), "DH");
-  radioAltitudeFt(dh - 1.0);
+  radioAltitudeFt(11.0);
+  EXPECT_EQ(text(eadi_twin::kDhAlertAt), "");
+  radioAltitudeFt(10.0);
+  EXPECT_EQ(text(eadi_twin::kDhAlertAt), "DH");
+  radioAltitudeFt(9.0);
   EXPECT_EQ(text(eadi_twin::kDhAlertAt), "DH");
 }
 

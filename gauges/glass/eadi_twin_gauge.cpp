@@ -12,7 +12,7 @@
 #include "frame/aircraft_state.h"
 #include "frame/gauge_registry.h"
 #include "gauges/glass/eadi_twin_layout.h"
-#include "gauges/instruments/hsi_inputs.h"
+#include "gauges/instruments/director_pointers.h"
 #include "gauges/instruments/instrument_kit.h"
 #include "gauges/kit/gauge_kit.h"
 
@@ -21,9 +21,10 @@ namespace xaq::gauges {
 namespace {
 
 using frame::AircraftState;
-using instruments::followTarget;
 using instruments::instrumentPower;
+using instruments::poweredPointer;
 using instruments::ReadoutText;
+using instruments::slewedPointer;
 using namespace eadi_twin;
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
@@ -74,46 +75,11 @@ double XAQ_HOSTCALL glideslopeScale(abi::ElementHeader* element) {
   return 0.0;
 }
 
-displays::FlightDirectorBars bars(const AircraftState& a) {
-  return displays::flightDirectorBars(instruments::flightDirectorInputs(a));
-}
-
-double XAQ_HOSTCALL pitchBar(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  const displays::FlightDirectorBars b = bars(*a);
-  setHidden(element, !b.shown);
-  return followTarget(gPitchBar, *a, b.pitchBar);
-}
-
-double XAQ_HOSTCALL rollBar(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  const displays::FlightDirectorBars b = bars(*a);
-  setHidden(element, !b.shown);
-  return followTarget(gRollBar, *a, b.rollBar);
-}
-
-double XAQ_HOSTCALL localizer(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  const displays::DeviationPointer p = displays::lateralDeviation(instruments::lateralDeviationInputs(*a));
-  setHidden(element, !p.shown || !instrumentPower(*a));
-  return followTarget(gLocalizer, *a, p.value);
-}
-
-double XAQ_HOSTCALL glideslope(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  setHidden(element, !instrumentPower(*a) || !glideslopeValid(*a));
-  return followTarget(gGlideslope, *a, std::clamp(samples(*a).glideslopeDeviation, -127.0, 127.0));
-}
-
-double XAQ_HOSTCALL fastSlow(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  setHidden(element, !instrumentPower(*a));
-  return followTarget(gFastSlow, *a, displays::fastSlowKt(samples(*a).indicatedAirspeedKt, a->airspeedBug.speedTargetKt()));
+// The glideslope pointer and its scale follow the receiver's glideslope-valid bit.
+displays::DeviationPointer glideslopeByFlag(const AircraftState& a) {
+  displays::DeviationPointer p = instruments::glideslopePointer(a);
+  p.shown = glideslopeValid(a);
+  return p;
 }
 
 // Rises toward the aircraft symbol below 200 ft of radio altitude.
@@ -188,17 +154,22 @@ constinit abi::IconElement fastSlowScale =
 constinit abi::IconElement glideslopeFlag =
     icon(&gauge_EADI_V, kGlideslopeScaleId, pix(kGlideslopeScaleAt), 1, 0, &glideslopeScale);
 constinit abi::SliderElement fastSlowPointer =
-    slider(&gauge_EADI_V, kFastSlowId, pix(kFastSlowAt), 0.0, nullptr, -kFastSlowPxPerKt, &fastSlow);
+    slider(&gauge_EADI_V, kFastSlowId, pix(kFastSlowAt), 0.0, nullptr, -kFastSlowPxPerKt,
+           &slewedPointer<&poweredPointer<&instruments::fastSlowPointer>, gFastSlow>);
 constinit abi::SliderElement glideslopePointer =
-    slider(&gauge_EADI_V, kGlideslopeId, pix(kGlideslopeAt), 0.0, nullptr, kGlideslopeTravelPx / 127.0, &glideslope);
+    slider(&gauge_EADI_V, kGlideslopeId, pix(kGlideslopeAt), 0.0, nullptr, kGlideslopeTravelPx / 127.0,
+           &slewedPointer<&poweredPointer<&glideslopeByFlag>, gGlideslope>);
 constinit abi::SliderElement localizerPointer =
-    slider(&gauge_EADI_V, kLocalizerId, pix(kLocalizerAt), kLocalizerTravelPx / 127.0, &localizer, 0.0, nullptr);
+    slider(&gauge_EADI_V, kLocalizerId, pix(kLocalizerAt), kLocalizerTravelPx / 127.0,
+           &slewedPointer<&poweredPointer<&instruments::localizerPointer>, gLocalizer>, 0.0, nullptr);
 constinit abi::SliderElement runwaySymbol =
     slider(&gauge_EADI_V, kRunwayId, pix(kRunwayAt), 0.0, nullptr, kRunwayTravelPx / 0.995, &runway);
 constinit abi::SliderElement pitchBarSlider =
-    slider(&gauge_EADI_V, kPitchBarId, pix(kPitchBarAt), 0.0, nullptr, kBarTravelPx, &pitchBar);
+    slider(&gauge_EADI_V, kPitchBarId, pix(kPitchBarAt), 0.0, nullptr, kBarTravelPx,
+           &slewedPointer<&instruments::pitchBarPointer, gPitchBar>);
 constinit abi::SliderElement rollBarSlider =
-    slider(&gauge_EADI_V, kRollBarId, pix(kRollBarAt), kBarTravelPx, &rollBar, 0.0, nullptr);
+    slider(&gauge_EADI_V, kRollBarId, pix(kRollBarAt), kBarTravelPx,
+           &slewedPointer<&instruments::rollBarPointer, gRollBar>, 0.0, nullptr);
 
 constinit abi::StringElement mode1 = twinText<&modeText<0>>(kModeTextAt[0], kModeTextSize, kWhite);
 constinit abi::StringElement mode2 = twinText<&modeText<1>>(kModeTextAt[1], kModeTextSize, kGreen);

@@ -11,7 +11,7 @@
 #include "frame/aircraft_state.h"
 #include "frame/gauge_registry.h"
 #include "gauges/instruments/adi_layout.h"
-#include "gauges/instruments/hsi_inputs.h"
+#include "gauges/instruments/director_pointers.h"
 #include "gauges/instruments/instrument_kit.h"
 #include "gauges/kit/gauge_kit.h"
 #include "gauges/kit/switch_family.h"
@@ -22,6 +22,7 @@ namespace {
 
 using frame::AircraftState;
 using instruments::followTarget;
+using instruments::slewedPointer;
 using namespace adi;
 
 constexpr double kAttitudeRateDegPerS = 70.0;
@@ -60,48 +61,6 @@ double XAQ_HOSTCALL bankNeedle(abi::ElementHeader*) {
   if (a == nullptr) return 0.0;
   return followTarget(gBankNeedle, *a,
                       displays::sphereBankTargetDeg(samples(*a).bankDeg, a->attitudeTest.pressed()));
-}
-
-displays::FlightDirectorBars bars(const AircraftState& a) {
-  return displays::flightDirectorBars(instruments::flightDirectorInputs(a));
-}
-
-double XAQ_HOSTCALL pitchBar(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  const displays::FlightDirectorBars b = bars(*a);
-  setHidden(element, !b.shown);
-  return followTarget(gPitchBar, *a, b.pitchBar);
-}
-
-double XAQ_HOSTCALL rollBar(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  const displays::FlightDirectorBars b = bars(*a);
-  setHidden(element, !b.shown);
-  return followTarget(gRollBar, *a, b.rollBar);
-}
-
-double XAQ_HOSTCALL localizer(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  const displays::DeviationPointer p = displays::lateralDeviation(instruments::lateralDeviationInputs(*a));
-  setHidden(element, !p.shown);
-  return followTarget(gLocalizer, *a, p.value);
-}
-
-double XAQ_HOSTCALL glideslope(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  setHidden(element, !samples(*a).glideslopeReceived);
-  return followTarget(gGlideslope, *a, std::clamp(samples(*a).glideslopeDeviation, -127.0, 127.0));
-}
-
-double XAQ_HOSTCALL fastSlow(abi::ElementHeader*) {
-  const AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  return followTarget(gFastSlow, *a,
-                      displays::fastSlowKt(samples(*a).indicatedAirspeedKt, a->airspeedBug.speedTargetKt()));
 }
 
 // The ball as the host gives it, through the slider's own record.
@@ -159,12 +118,6 @@ std::int32_t XAQ_HOSTCALL pressTest(abi::PixPoint*, std::uint32_t) {
   return 0;
 }
 
-template <int Direction>
-std::int32_t XAQ_HOSTCALL turnDhKnob(abi::PixPoint*, std::uint32_t) {
-  if (AircraftState* a = aircraft()) a->efisControls.stepDecisionHeight(Direction);
-  return 0;
-}
-
 constexpr std::uint32_t kLit = abi::kImageTransparent | abi::kImageBright;
 
 // One ADI's moving parts over the sphere and the face, in drawing order.
@@ -178,11 +131,16 @@ struct AdiTables {
                                          {kBankNeedleSize.width / 2, kBankNeedleSize.height / 2}},
              79, &bankNeedle, nullptr, 0)};
   static inline constinit std::array<abi::SliderElement, 6> pointers = {
-      slider(Gauge, kPitchBarId, pix(kPitchBarAt), 0.0, nullptr, kBarTravelPx, &pitchBar),
-      slider(Gauge, kRollBarId, pix(kRollBarAt), kBarTravelPx, &rollBar, 0.0, nullptr),
-      slider(Gauge, kLocalizerId, pix(kLocalizerAt), kLocalizerTravelPx / 127.0, &localizer, 0.0, nullptr),
-      slider(Gauge, kGlideslopeId, pix(kGlideslopeAt), 0.0, nullptr, kGlideslopeTravelPx / 127.0, &glideslope),
-      slider(Gauge, kFastSlowId, pix(kFastSlowAt), 0.0, nullptr, -kFastSlowPxPerKt, &fastSlow),
+      slider(Gauge, kPitchBarId, pix(kPitchBarAt), 0.0, nullptr, kBarTravelPx,
+             &slewedPointer<&instruments::pitchBarPointer, gPitchBar>),
+      slider(Gauge, kRollBarId, pix(kRollBarAt), kBarTravelPx, &slewedPointer<&instruments::rollBarPointer, gRollBar>,
+             0.0, nullptr),
+      slider(Gauge, kLocalizerId, pix(kLocalizerAt), kLocalizerTravelPx / 127.0,
+             &slewedPointer<&instruments::localizerPointer, gLocalizer>, 0.0, nullptr),
+      slider(Gauge, kGlideslopeId, pix(kGlideslopeAt), 0.0, nullptr, kGlideslopeTravelPx / 127.0,
+             &slewedPointer<&instruments::glideslopePointer, gGlideslope>),
+      slider(Gauge, kFastSlowId, pix(kFastSlowAt), 0.0, nullptr, -kFastSlowPxPerKt,
+             &slewedPointer<&instruments::fastSlowPointer, gFastSlow>),
       [] {
         abi::SliderElement e = slider(Gauge, kBallId, pix(kBallAt), kBallTravelPx / 127.0, &ball, 0.0, nullptr);
         e.xVariable = variable(69);
@@ -222,23 +180,23 @@ abi::ElementHeader* const adiVElements[] = {&adiVBackground.header, nullptr};
 
 constexpr std::uint32_t kRepeat = abi::kMouseLeftSingle | abi::kMouseRepeat;
 
-abi::MouseRecord adiMouse[] = {
-    mouseGroup(),
-    mouseTooltip("Attitude director indicator"),
-    mouseGroup(kTestSwitch.x, kTestSwitch.y, kTestSwitch.width, kTestSwitch.height),
-    mouseTooltip("Attitude test switch"),
-    mouseArea(kTestSwitch.x, kTestSwitch.y, kTestSwitch.width, kTestSwitch.height, abi::kCursorHand, kRepeat,
-              &pressTest),
-    mouseEndGroup(),
-    mouseGroup(kDhDown.x, kDhDown.y, kDhUp.x + kDhUp.width - kDhDown.x, kDhDown.height),
-    mouseTooltip("DH set knob"),
-    mouseArea(kDhDown.x, kDhDown.y, kDhDown.width, kDhDown.height, abi::kCursorDown, kRepeat, &turnDhKnob<-1>),
-    mouseArea(kDhUp.x, kDhUp.y, kDhUp.width, kDhUp.height, abi::kCursorUp, kRepeat, &turnDhKnob<+1>),
-    mouseEndGroup(),
-    mouseEventArea(kFace.x, kFace.y, kFace.width, kFace.height, abi::kCursorHand, abi::kMouseLeftSingle, kFaceEvent),
-    mouseEndGroup(),
-    mouseEnd(),
-};
+constinit auto adiMouse = instruments::mouseRecords(
+    std::array{
+        mouseGroup(),
+        mouseTooltip("Attitude director indicator"),
+        mouseGroup(kTestSwitch.x, kTestSwitch.y, kTestSwitch.width, kTestSwitch.height),
+        mouseTooltip("Attitude test switch"),
+        mouseArea(kTestSwitch.x, kTestSwitch.y, kTestSwitch.width, kTestSwitch.height, abi::kCursorHand, kRepeat,
+                  &pressTest),
+        mouseEndGroup(),
+    },
+    instruments::dhKnobGroup(kDhDown, kDhUp, "DH set knob"),
+    std::array{
+        mouseEventArea(kFace.x, kFace.y, kFace.width, kFace.height, abi::kCursorHand, abi::kMouseLeftSingle,
+                       kFaceEvent),
+        mouseEndGroup(),
+        mouseEnd(),
+    });
 abi::MouseRecord adiVMouse[] = {
     mouseGroup(),
     mouseTooltip("Attitude director indicator"),
@@ -249,7 +207,7 @@ abi::MouseRecord adiVMouse[] = {
 
 }  // namespace
 
-abi::GaugeHeader gauge_ADI = gaugeHeader("ADI", adiElements, adiMouse, &quietGaugeCallback);
+abi::GaugeHeader gauge_ADI = gaugeHeader("ADI", adiElements, adiMouse.data(), &quietGaugeCallback);
 abi::GaugeHeader gauge_ADI_V = gaugeHeader("ADI_V", adiVElements, adiVMouse, &quietGaugeCallback);
 
 }  // namespace xaq::gauges

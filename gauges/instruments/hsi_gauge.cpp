@@ -103,13 +103,6 @@ double XAQ_HOSTCALL distanceText(abi::ElementHeader* element) {
   return 0.0;
 }
 
-template <int Direction>
-std::int32_t XAQ_HOSTCALL turnDhKnob(abi::PixPoint*, std::uint32_t) {
-  if (AircraftState* a = aircraft()) a->efisControls.stepDecisionHeight(Direction);
-  return 0;
-}
-
-
 constexpr abi::NeedleElement turning(abi::GaugeHeader* gauge, std::uint32_t id, Point pivot, Size size,
                                      abi::ValueCallback callback) {
   return needle(gauge, layout::NeedleLayout{id, pivot, size, {size.width / 2, size.height / 2}}, kHeadingVariable,
@@ -157,24 +150,20 @@ constinit abi::StaticImageElement hsiVBackground =
     staticImage(&gauge_HSI_V, kTwin.backgroundId, {0, 0}, hsiVChildren.data());
 abi::ElementHeader* const hsiVElements[] = {&hsiVBackground.header, nullptr};
 
-constexpr std::uint32_t kRepeat = abi::kMouseLeftSingle | abi::kMouseRepeat;
 constexpr Rect kDown = kMain.dhDown;
 constexpr Rect kUp = kMain.dhUp;
 constexpr Rect kFace = kMain.face;
 constexpr Rect kTwinFace = kTwin.face;
 
-abi::MouseRecord hsiMouse[] = {
-    mouseGroup(),
-    mouseTooltip("Horizontal Situation Indicator"),
-    mouseGroup(kDown.x, kDown.y, kUp.x + kUp.width - kDown.x, kUp.height),
-    mouseTooltip("eek DH set knob"),
-    mouseArea(kDown.x, kDown.y, kDown.width, kDown.height, abi::kCursorDown, kRepeat, &turnDhKnob<-1>),
-    mouseArea(kUp.x, kUp.y, kUp.width, kUp.height, abi::kCursorUp, kRepeat, &turnDhKnob<+1>),
-    mouseEndGroup(),
-    mouseEventArea(kFace.x, kFace.y, kFace.width, kFace.height, abi::kCursorHand, abi::kMouseLeftSingle, kFaceEvent),
-    mouseEndGroup(),
-    mouseEnd(),
-};
+constinit auto hsiMouse = instruments::mouseRecords(
+    std::array{mouseGroup(), mouseTooltip("Horizontal Situation Indicator")},
+    instruments::dhKnobGroup(kDown, kUp, "eek DH set knob"),
+    std::array{
+        mouseEventArea(kFace.x, kFace.y, kFace.width, kFace.height, abi::kCursorHand, abi::kMouseLeftSingle,
+                       kFaceEvent),
+        mouseEndGroup(),
+        mouseEnd(),
+    });
 abi::MouseRecord hsiVMouse[] = {
     mouseGroup(),
     mouseTooltip("Horizontal Situation Indicator"),
@@ -186,7 +175,7 @@ abi::MouseRecord hsiVMouse[] = {
 
 }  // namespace
 
-abi::GaugeHeader gauge_HSI = gaugeHeader("HSI", hsiElements, hsiMouse, &quietGaugeCallback);
+abi::GaugeHeader gauge_HSI = gaugeHeader("HSI", hsiElements, hsiMouse.data(), &quietGaugeCallback);
 abi::GaugeHeader gauge_HSI_V = gaugeHeader("HSI_V", hsiVElements, hsiVMouse, &quietGaugeCallback);
 
 }  // namespace xaq::gauges

@@ -7,6 +7,7 @@
 // same callback, so they show the same value). Without an aircraft every callback returns 0 and
 // leaves its limiter alone.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -14,6 +15,7 @@
 #include "common/slew_limiter.h"
 #include "frame/aircraft_state.h"
 #include "gauges/kit/gauge_kit.h"
+#include "gauges/kit/switch_layout.h"
 
 namespace xaq::gauges::instruments {
 
@@ -104,6 +106,39 @@ const char* XAQ_HOSTCALL hostValueTooltip(double value, std::uint32_t, const cha
     buffer = Text(tooltipValue(value, record));
   }
   return buffer.data();
+}
+
+// ---- the DH set knob ----
+
+// One step of the decision height (10 ft, held within 0 ... 990).
+template <int Direction>
+std::int32_t XAQ_HOSTCALL turnDhKnob(abi::PixPoint*, std::uint32_t) {
+  if (frame::AircraftState* a = aircraft()) a->efisControls.stepDecisionHeight(Direction);
+  return 0;
+}
+
+// The knob's mouse group: under its tooltip, the left half steps down and the right half up,
+// left click repeating. The group spans both halves.
+constexpr std::array<abi::MouseRecord, 5> dhKnobGroup(layout::Rect down, layout::Rect up, const char* tooltip) {
+  constexpr std::uint32_t kRepeat = abi::kMouseLeftSingle | abi::kMouseRepeat;
+  const std::int32_t top = std::min(down.y, up.y);
+  const std::int32_t bottom = std::max(down.y + down.height, up.y + up.height);
+  return {
+      mouseGroup(down.x, top, up.x + up.width - down.x, bottom - top),
+      mouseTooltip(tooltip),
+      mouseArea(down.x, down.y, down.width, down.height, abi::kCursorDown, kRepeat, &turnDhKnob<-1>),
+      mouseArea(up.x, up.y, up.width, up.height, abi::kCursorUp, kRepeat, &turnDhKnob<+1>),
+      mouseEndGroup(),
+  };
+}
+
+// A mouse table put together from its parts, in order.
+template <std::size_t... N>
+constexpr std::array<abi::MouseRecord, (N + ...)> mouseRecords(const std::array<abi::MouseRecord, N>&... parts) {
+  std::array<abi::MouseRecord, (N + ...)> table{};
+  std::size_t i = 0;
+  ((std::copy(parts.begin(), parts.end(), table.begin() + static_cast<std::ptrdiff_t>(i)), i += N), ...);
+  return table;
 }
 
 // The element's own host variable as the needle's target.

@@ -90,16 +90,27 @@ void placeholderBox(cairo_t* cr, double x, double y, double w, double h, const s
   label(cr, x + 2, y + 10, text);
 }
 
-void blitSurface(cairo_t* cr, const abi::Image& surface, double x, double y) {
+// A drawing surface over what is under it. As the host does for an element with the
+// transparency flag, pure black (0,0,0) pixels are see-through; without the flag the whole
+// surface is copied.
+void blitSurface(cairo_t* cr, const abi::Image& surface, double x, double y, bool transparent) {
   const int width = surface.dimensions.x, height = surface.dimensions.y;
   if (surface.bits == nullptr || width <= 0 || height <= 0) return;
-  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
   cairo_surface_flush(image);
   unsigned char* dst = cairo_image_surface_get_data(image);
   const int dstStride = cairo_image_surface_get_stride(image);
   for (int row = 0; row < height; ++row) {
-    std::copy_n(surface.bits + static_cast<std::ptrdiff_t>(row) * surface.pitch, width * 4,
-                dst + static_cast<std::ptrdiff_t>(row) * dstStride);
+    const std::uint8_t* from = surface.bits + static_cast<std::ptrdiff_t>(row) * surface.pitch;
+    unsigned char* to = dst + static_cast<std::ptrdiff_t>(row) * dstStride;
+    for (int column = 0; column < width; ++column) {
+      std::uint32_t pixel;
+      std::memcpy(&pixel, from + 4 * column, 4);
+      pixel &= 0x00FFFFFFu;
+      // Premultiplied: a see-through pixel is all zero.
+      if (!transparent || pixel != 0) pixel |= 0xFF000000u;
+      std::memcpy(to + 4 * column, &pixel, 4);
+    }
   }
   cairo_surface_mark_dirty(image);
   cairo_set_source_surface(cr, image, x, y);
@@ -241,7 +252,9 @@ struct Painter {
         break;
       }
       default: {  // static image
-        if (bitmap != nullptr) {
+        if (host.surfaceFor(e) != nullptr) {
+          // A drawing surface takes its bitmap's place: the bitmap only gave the surface its size.
+        } else if (bitmap != nullptr) {
           cairo_set_source_surface(cr, bitmap, x, y);
           cairo_paint(cr);
         } else if (top) {
@@ -261,7 +274,9 @@ struct Painter {
       }
     }
     cairo_restore(cr);
-    if (const abi::Image* surface = host.surfaceFor(e)) blitSurface(cr, *surface, x, y);
+    if (const abi::Image* surface = host.surfaceFor(e)) {
+      blitSurface(cr, *surface, x, y, (e->imageFlags & abi::kImageTransparent) != 0);
+    }
     if (e->children != nullptr) {
       for (abi::ElementHeader* const* c = e->children; *c != nullptr; ++c) paint(*c, x, y, false);
     }

@@ -39,10 +39,12 @@ const char* XAQ_HOSTCALL verticalSpeedTooltip(double value, std::uint32_t, const
   return text;
 }
 
-// Main panel: background, screen, needle over it, power flag.
+// Main panel: background, screen, needle over it, power flag. The screen is a square surface
+// whose picture is round: it is drawn with the host's transparency, so the black it clears to
+// lets the dial's numerals in the square's corners (and its dark glass behind the picture) show.
 constinit std::array<abi::ScalePoint, std::size(tcas::kScale)> tcasScale = scaleTable(tcas::kScale);
-constinit abi::StaticImageElement tcasScreen =
-    staticImage(&gauge_TCAS, tcas::kScreenId, pix(tcas::kScreenAt), nullptr, abi::kImageCreateSurface);
+constinit abi::StaticImageElement tcasScreen = staticImage(&gauge_TCAS, tcas::kScreenId, pix(tcas::kScreenAt),
+                                                           nullptr, abi::kImageCreateSurface | abi::kImageTransparent);
 constinit abi::NeedleElement tcasNeedle = needle(&gauge_TCAS, tcas::kNeedle, tcas::kVerticalSpeedVariable,
                                                  &verticalSpeedNeedle, tcasScale.data(), tcasScale.size());
 constinit abi::IconElement tcasPowerFlag =

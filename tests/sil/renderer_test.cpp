@@ -36,6 +36,7 @@ const char* XAQ_HOSTCALL airspeedText(double value, std::uint32_t, const char*, 
   std::snprintf(text, sizeof text, "Airspeed indicator: %d knots", static_cast<int>(std::lround(value)));
   return text;
 }
+std::uint32_t gGlassPixel = 0x0000FF00;  // what the test's glass display paints everywhere (BGRX)
 std::int32_t XAQ_HOSTCALL drawGlass(GaugeHeader* g, std::int32_t service, std::uint32_t) {
   if (service != kServicePreDraw) return 0;
   // Where a glass display finds its surface: the DIB's image behind the element's image set.
@@ -44,8 +45,7 @@ std::int32_t XAQ_HOSTCALL drawGlass(GaugeHeader* g, std::int32_t service, std::u
   if (image == nullptr || glass->deviceContext == nullptr) return 0;
   for (int row = 0; row < image->dimensions.y; ++row) {
     for (int column = 0; column < image->dimensions.x; ++column) {
-      const std::uint32_t green = 0x0000FF00;
-      std::memcpy(image->bits + row * image->pitch + 4 * column, &green, 4);
+      std::memcpy(image->bits + row * image->pitch + 4 * column, &gGlassPixel, 4);
     }
   }
   return 0;
@@ -173,6 +173,32 @@ TEST_F(GaugeImages, ElementsLandWhereTheirValuesPutThem) {
   gNeedleValue = 100;
   ASSERT_TRUE(renderGauge(*host, &gauge.header, file, RenderOptions{}));
   EXPECT_TRUE(orange(pixelAt(file, 140, 100)));
+  std::filesystem::remove(file);
+}
+
+TEST_F(GaugeImages, AGlassSurfaceWithTheTransparencyFlagLetsPureBlackThroughOnly) {
+  const std::string file = png("glass_transparency");
+  struct Case {
+    std::uint32_t flags, pixel;
+    bool seeThrough;
+  };
+  for (const Case c : {Case{kImageCreateSurface, 0x00000000, false},
+                       Case{kImageCreateSurface | kImageTransparent, 0x00000000, true},
+                       Case{kImageCreateSurface | kImageTransparent, 0x00010101, false},
+                       Case{kImageCreateSurface | kImageTransparent, 0x0000FF00, false}}) {
+    gauge.glass.header.imageFlags = c.flags;
+    gGlassPixel = c.pixel;
+    ASSERT_TRUE(renderGauge(*host, &gauge.header, file, RenderOptions{}));
+    const Pixel p = pixelAt(file, 200, 250);
+    if (c.seeThrough) {
+      EXPECT_GT(p.r, 10) << "the gauge's background under the surface";
+      EXPECT_NEAR(p.g, p.r, 4) << "grey, not the surface";
+    } else {
+      EXPECT_EQ(p.r, static_cast<int>(c.pixel >> 16 & 255)) << std::hex << c.pixel << " flags " << c.flags;
+      EXPECT_EQ(p.g, static_cast<int>(c.pixel >> 8 & 255));
+    }
+  }
+  gGlassPixel = 0x0000FF00;
   std::filesystem::remove(file);
 }
 

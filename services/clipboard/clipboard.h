@@ -1,7 +1,8 @@
 #pragma once
-// The attitude director's settings and the clipboard: the decision height and the 18 lines of the aircraft's notes file (the payload editor's weight
-// summary and reference text), read again every 10 seconds so a save in the editor shows while
-// the simulator runs. The clipboard gauge shows the first 16.
+// The clipboard: the 18 lines of the aircraft's notes file (the payload editor's weight summary
+// and reference text), read again every 10 seconds so a save in the editor shows while the
+// simulator runs. The clipboard gauge shows the first 16. (The decision height is the display
+// controls' own setting.)
 
 #include <array>
 #include <cstdint>
@@ -36,7 +37,6 @@ class Clipboard {
   // end become empty.
   static void readNotes(std::FILE* file, Lines& lines);
 
-  std::int32_t decisionHeightFt = 200;
   std::uint8_t flags = 0;
 
  private:

@@ -40,7 +40,6 @@ TEST_F(ClipboardTest, UntilTheAircraftFolderIsKnownTheFirstTextsShow) {
   for (int k = 0; k < Clipboard::kLines; ++k) EXPECT_EQ(clipboard.line(k), "Clipboard line " + std::to_string(k));
   EXPECT_STREQ(clipboard.line(18), "");
   EXPECT_STREQ(clipboard.line(-1), "");
-  EXPECT_EQ(clipboard.decisionHeightFt, 200);
 }
 
 TEST_F(ClipboardTest, TheNotesAreReadOnceMoreThan10SecondsHavePassedWhateverTheStep) {

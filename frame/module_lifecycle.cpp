@@ -9,9 +9,11 @@
 
 namespace xaq::frame {
 
+AircraftState* detail::gAircraft = nullptr;
+
 namespace {
 
-AircraftState* gAircraft = nullptr;
+using detail::gAircraft;
 AircraftState* gTimerObject = nullptr;
 platform::WindowHandle gMainWindow = 0;
 bool gCreated = false;
@@ -32,8 +34,6 @@ void takeSettings(AircraftState& state, const services::CockpitSettings& file) {
 }
 
 }  // namespace
-
-AircraftState* aircraft() { return gAircraft; }
 
 platform::WindowHandle hostMainWindow() { return gMainWindow; }
 

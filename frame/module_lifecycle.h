@@ -9,8 +9,14 @@ namespace xaq::frame {
 
 inline constexpr std::uint32_t kCyclePeriodMs = 56;
 
-// The aircraft state, or null before creation and after destruction.
-AircraftState* aircraft();
+namespace detail {
+// Set by createModule() and destroyModule() only; read through aircraft().
+extern AircraftState* gAircraft;
+}  // namespace detail
+
+// The aircraft state, or null before creation and after destruction. Every element callback of
+// every frame asks, so it is inline.
+inline AircraftState* aircraft() { return detail::gAircraft; }
 
 // The host's main window ("FS98MAIN") as found at creation; 0 when there is none.
 platform::WindowHandle hostMainWindow();

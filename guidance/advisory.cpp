@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 
 namespace xaq::guidance {
@@ -12,7 +13,7 @@ namespace {
 // Writes what fits, always terminated: the display's fields cut longer texts.
 template <std::size_t N, typename... Args>
 void format(std::array<char, N>& to, const char* pattern, Args... args) {
-  if (std::snprintf(to.data(), N, pattern, args...) < 0) to[0] = '\0';
+  if (formatText(to.data(), N, pattern, args...) < 0) to[0] = '\0';
 }
 
 template <std::size_t N>

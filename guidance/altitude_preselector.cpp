@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/format_text.h"
+
 namespace xaq::guidance {
 
 void AltitudePreselector::step(int direction, bool large) {
@@ -15,7 +17,7 @@ void AltitudePreselector::set(std::int32_t feet) { valueFt_ = std::clamp(feet, k
 
 std::array<char, 8> altitudePreselectText(std::int32_t feet) {
   std::array<char, 8> text{};
-  if (std::snprintf(text.data(), text.size(), "%3d", static_cast<int>(feet / 100)) < 0) text[0] = '\0';
+  if (formatText(text.data(), text.size(), "%3d", static_cast<int>(feet / 100)) < 0) text[0] = '\0';
   return text;
 }
 

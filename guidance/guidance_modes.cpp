@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/format_text.h"
+
 namespace xaq::guidance {
 
 const char* lateralLongText(int mode) {
@@ -92,15 +94,15 @@ const char* verticalArmedShortText(int mode) {
 void verticalLongText(int mode, int vsTargetFpm, int iasTargetKt, char* out, int size) {
   if (size <= 0) return;
   switch (mode) {
-    case vertical::kPitchHold: std::snprintf(out, size, "PITCH HOLD"); break;
-    case vertical::kVerticalSpeed: std::snprintf(out, size, "VS %+5d FPM", vsTargetFpm); break;
-    case vertical::kIas: std::snprintf(out, size, "IAS %3d KTS", iasTargetKt); break;
+    case vertical::kPitchHold: formatText(out, size, "PITCH HOLD"); break;
+    case vertical::kVerticalSpeed: formatText(out, size, "VS %+5d FPM", vsTargetFpm); break;
+    case vertical::kIas: formatText(out, size, "IAS %3d KTS", iasTargetKt); break;
     case vertical::kAltHold:
-    case vertical::kAltCaptured: std::snprintf(out, size, "ALT    "); break;
-    case vertical::kAltCapturing: std::snprintf(out, size, "ALT*   "); break;
-    case vertical::kGlideslopeCapturing: std::snprintf(out, size, " GS*   "); break;
-    case vertical::kGlideslope: std::snprintf(out, size, " GS    "); break;
-    case vertical::kGoAround: std::snprintf(out, size, " GA    "); break;
+    case vertical::kAltCaptured: formatText(out, size, "ALT    "); break;
+    case vertical::kAltCapturing: formatText(out, size, "ALT*   "); break;
+    case vertical::kGlideslopeCapturing: formatText(out, size, " GS*   "); break;
+    case vertical::kGlideslope: formatText(out, size, " GS    "); break;
+    case vertical::kGoAround: formatText(out, size, " GA    "); break;
     default: out[0] = '\0'; break;
   }
 }

@@ -192,11 +192,10 @@ const HostVariable kTable[] = {
 #undef ENGINE_VARS
 #undef ABSENT_ENGINE
 
-constexpr std::uint32_t kMaxId = 908;
 
-const std::array<const HostVariable*, kMaxId + 1>& index() {
+const std::array<const HostVariable*, kMaxHostVariableId + 1>& index() {
   static const auto table = [] {
-    std::array<const HostVariable*, kMaxId + 1> byId{};
+    std::array<const HostVariable*, kMaxHostVariableId + 1> byId{};
     for (const HostVariable& h : kTable) byId[h.id] = &h;
     return byId;
   }();
@@ -215,6 +214,6 @@ std::span<const HostVariable> hostVariables() {
   return sorted;
 }
 
-const HostVariable* findHostVariable(std::uint32_t id) { return id <= kMaxId ? index()[id] : nullptr; }
+const HostVariable* findHostVariable(std::uint32_t id) { return id <= kMaxHostVariableId ? index()[id] : nullptr; }
 
 }  // namespace xaq::sim

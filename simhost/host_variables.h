@@ -19,6 +19,9 @@ struct HostView {
   HostView(const World& w, const AirData& a) : world(w), air(a) {}
 };
 
+// The largest id the host's table may hold.
+inline constexpr std::uint32_t kMaxHostVariableId = 908;
+
 struct HostVariable {
   std::uint16_t id;
   const char* meaning;

@@ -237,7 +237,12 @@ void SimHost::prepareElements(abi::ElementHeader* element) {
 }
 
 void SimHost::collectElements(abi::ElementHeader* element) {
-  updateList_.emplace_back(element, abi::elementAxes(element));
+  UpdateEntry entry{element, abi::elementAxes(element), {}};
+  for (int i = 0; i < entry.axes.count; ++i) {
+    const abi::HostVarRecord* r = entry.axes.axis[i].variable;
+    entry.variables[i] = r != nullptr ? findHostVariable(r->id) : nullptr;
+  }
+  updateList_.push_back(entry);
   if (element->children == nullptr) return;
   for (abi::ElementHeader* const* c = element->children; *c != nullptr; ++c) collectElements(*c);
 }
@@ -267,23 +272,31 @@ void SimHost::removeGauges() {
   for (abi::GaugeHeader* g : gauges()) callGauge(g, abi::kServiceKill);
 }
 
+double SimHost::valueOf(std::uint32_t id, const HostVariable* variable, const HostView& view) const {
+  if (!overrides.empty()) {
+    auto pinned = overrides.find(id);
+    if (pinned != overrides.end()) return pinned->second;
+  }
+  return variable != nullptr ? variable->value(view) : 0.0;
+}
+
 double SimHost::hostValue(std::uint32_t id) const {
-  auto pinned = overrides.find(id);
-  if (pinned != overrides.end()) return pinned->second;
-  const HostVariable* variable = findHostVariable(id);
-  return variable != nullptr ? variable->value(HostView(world, airCache_.of(world))) : 0.0;
+  return valueOf(id, findHostVariable(id), HostView(world, airCache_.of(world)));
 }
 
 bool SimHost::delivered(std::uint32_t id, double& value) const {
-  auto found = delivered_.find(id);
-  if (found == delivered_.end()) return false;
-  value = found->second;
+  if (id >= delivered_.size() || !delivered_[id]) return false;
+  value = *delivered_[id];
   return true;
 }
 
 void SimHost::onLookup(abi::HostVarRecord* record) {
   record->value = hostValue(record->id);
-  delivered_[record->id] = record->value;
+  // Ids beyond the host's table are answered (with 0) but not kept.
+  if (record->id <= kMaxHostVariableId) {
+    if (record->id >= delivered_.size()) delivered_.resize(record->id + 1);
+    delivered_[record->id] = record->value;
+  }
   if (inTick_) currentCycleLookups_.push_back(record->id);
 }
 
@@ -359,8 +372,13 @@ void SimHost::runFrame() {
   // The host's update pass: every element of every gauge on the panel gets its value, in tree
   // order. Nothing is kept (a scenario's expectations and the renderer evaluate the elements they
   // look at themselves).
-  for (const auto& [element, axes] : updateList_) {
-    for (int i = 0; i < axes.count; ++i) applyValue(axes.axis[i], element);
+  // The world does not move during the pass, so its air data is worked out once.
+  const HostView view(world, airCache_.of(world));
+  for (const UpdateEntry& u : updateList_) {
+    for (int i = 0; i < u.axes.count; ++i) {
+      abi::applyAxis(u.axes.axis[i], u.element,
+                     [&](abi::HostVarRecord& r) { r.value = valueOf(r.id, u.variables[i], view); });
+    }
   }
   pumpTimers();
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -17,6 +18,7 @@
 #include "frame/abi/host_abi.h"
 #include "simhost/atmosphere.h"
 #include "simhost/addon.h"
+#include "simhost/host_variables.h"
 #include "simhost/navaids.h"
 #include "simhost/pilot.h"
 #include "simhost/sound_recorder.h"
@@ -147,7 +149,17 @@ class SimHost {
  private:
   mutable AirDataCache airCache_;
   std::vector<abi::GaugeHeader*> installed_;
-  std::vector<std::pair<abi::ElementHeader*, abi::ElementAxes>> updateList_;
+  // One entry per element, with each axis's host variable found once (null when it names none
+  // the host knows).
+  struct UpdateEntry {
+    abi::ElementHeader* element;
+    abi::ElementAxes axes;
+    const HostVariable* variables[3];
+  };
+  std::vector<UpdateEntry> updateList_;
+  // The value of a host variable as the host gives it this frame: pinned by a scenario, or the
+  // variable's own value in `view`.
+  double valueOf(std::uint32_t id, const HostVariable* variable, const HostView& view) const;
   struct Timer {
     std::uintptr_t id;
     std::int64_t periodMs;
@@ -185,7 +197,8 @@ class SimHost {
   std::int64_t simMicros_ = 0;
   std::vector<Timer> timers_;
   std::uintptr_t nextTimerId_ = 1;
-  std::map<std::uint32_t, double> delivered_;
+  // What the host last gave the module for each variable it looked up, by id (unset: never).
+  std::vector<std::optional<double>> delivered_;
   std::vector<std::uint32_t> currentCycleLookups_, lastCycleLookups_;
   bool inTick_ = false;
   std::uint64_t cycles_ = 0;

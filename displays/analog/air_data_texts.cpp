@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 
 namespace xaq::displays {
@@ -19,7 +20,7 @@ int truncated(double value) {
 
 TooltipString tenFeet(const char* format, double altitudeFt) {
   TooltipString t{};
-  std::snprintf(t.data(), t.size(), format, roundHalfAway(altitudeFt / 10.0));
+  formatText(t.data(), t.size(), format, roundHalfAway(altitudeFt / 10.0));
   return t;
 }
 
@@ -27,7 +28,7 @@ TooltipString tenFeet(const char* format, double altitudeFt) {
 
 TooltipString airspeedTooltip(double indicatedKt) {
   TooltipString t{};
-  std::snprintf(t.data(), t.size(), "Airspeed indicator: %d knots", roundHalfAway(indicatedKt));
+  formatText(t.data(), t.size(), "Airspeed indicator: %d knots", roundHalfAway(indicatedKt));
   return t;
 }
 
@@ -38,26 +39,26 @@ TooltipString standbyAltimeterTooltip(double altitudeFt) { return tenFeet("Stand
 TooltipString baroTooltip(double altimeterSettingMb) {
   TooltipString t{};
   const double inches = std::isfinite(altimeterSettingMb) ? altimeterSettingMb * 0.02952999 : 0.0;
-  std::snprintf(t.data(), t.size(), "Baro setting: %d MB / %4.2f In HG", roundHalfAway(altimeterSettingMb),
+  formatText(t.data(), t.size(), "Baro setting: %d MB / %4.2f In HG", roundHalfAway(altimeterSettingMb),
                 std::fabs(inches) < 1e6 ? inches : 0.0);
   return t;
 }
 
 TooltipString verticalSpeedTooltip(double verticalSpeedFpm) {
   TooltipString t{};
-  std::snprintf(t.data(), t.size(), "Vertical speed indicator: %d feet/min", roundHalfAway(verticalSpeedFpm));
+  formatText(t.data(), t.size(), "Vertical speed indicator: %d feet/min", roundHalfAway(verticalSpeedFpm));
   return t;
 }
 
 ReadoutString millibarReadout(double altimeterSettingMb) {
   ReadoutString t{};
-  std::snprintf(t.data(), t.size(), "%4d", truncated(altimeterSettingMb));
+  formatText(t.data(), t.size(), "%4d", truncated(altimeterSettingMb));
   return t;
 }
 
 ReadoutString inchesReadout(double altimeterSettingInHg) {
   ReadoutString t{};
-  std::snprintf(t.data(), t.size(), "%4d", roundHalfAway(altimeterSettingInHg * 100.0));
+  formatText(t.data(), t.size(), "%4d", roundHalfAway(altimeterSettingInHg * 100.0));
   return t;
 }
 

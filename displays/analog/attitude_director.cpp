@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 #include "displays/analog/attitude_test.h"
 
@@ -70,14 +71,14 @@ ReadoutText radioAltitudeText(bool powered, double radioAltitudeFt) {
   feet = feet / step * step;
   if (feet > 2500) return text;
   if (feet < 0) feet = 0;
-  std::snprintf(text.data(), text.size(), "%04d", feet);
+  formatText(text.data(), text.size(), "%04d", feet);
   return text;
 }
 
 ReadoutText decisionHeightText(bool powered, int decisionHeightFt) {
   ReadoutText text{};
   if (!powered) return text;
-  std::snprintf(text.data(), text.size(), "%03d", std::clamp(decisionHeightFt, 0, 999));
+  formatText(text.data(), text.size(), "%03d", std::clamp(decisionHeightFt, 0, 999));
   return text;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 
 namespace xaq::displays {
@@ -45,11 +46,11 @@ HsiText hsiCourseText(const HsiInputs& in) {
   HsiText text = blank();
   if (!in.powered) return text;
   if (in.fmsSource && !in.fmsValid) {
-    std::snprintf(text.data(), text.size(), "---");
+    formatText(text.data(), text.size(), "---");
     return text;
   }
   const double course = in.fmsSource ? in.fmsDesiredTrackDeg : in.selectedCourseDeg;
-  std::snprintf(text.data(), text.size(), "%03d", roundHeading(wrap360(finiteOr(course, 0.0))));
+  formatText(text.data(), text.size(), "%03d", roundHeading(wrap360(finiteOr(course, 0.0))));
   return text;
 }
 
@@ -59,10 +60,10 @@ HsiText hsiDistanceText(const HsiInputs& in) {
   const double distance = in.fmsSource ? (in.fmsValid && in.fmsDistanceNm > kNoDistanceNm ? in.fmsDistanceNm : -1.0)
                                        : in.dmeNm;
   if (!std::isfinite(distance) || distance < 0.0) {
-    std::snprintf(text.data(), text.size(), "---.-");
+    formatText(text.data(), text.size(), "---.-");
     return text;
   }
-  std::snprintf(text.data(), text.size(), "%05.1f", std::min(distance, kLargestDistanceNm));
+  formatText(text.data(), text.size(), "%05.1f", std::min(distance, kLargestDistanceNm));
   return text;
 }
 

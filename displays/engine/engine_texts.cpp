@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 
 namespace xaq::displays {
@@ -12,7 +13,7 @@ namespace {
 
 std::string printed(const char* format, auto value) {
   char text[96];
-  const int n = std::snprintf(text, sizeof text, format, value);
+  const int n = formatText(text, sizeof text, format, value);
   return n < 0 ? std::string() : std::string(text);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 
 namespace xaq::displays {
@@ -170,7 +171,7 @@ void EadiDisplay::drawLadder(const Pens& p, double ox, double oy) {
     line(px - hx * half, py - hy * half, px + hx * half, py + hy * half);
     if (!ten) continue;
     char label[8];
-    const int n = std::snprintf(label, sizeof label, "%d", std::abs(rung));
+    const int n = formatText(label, sizeof label, "%d", std::abs(rung));
     for (const double side : {-1.0, 1.0}) {
       // The baseline sits below the rung so that the number stands level with it.
       const double tx = px + side * hx * 0.35 * r - ux * 0.0625 * r;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "displays/glass/eadi_display.h"
 
 namespace xaq::displays {
@@ -82,7 +83,7 @@ void EadiDisplay::drawHeights(const Pens& p) {
   const std::int32_t dh = in_.decisionHeightFt;
   if (decisionHeightSet(dh)) {
     text(x(0.155), y(0.73), " DH", kDimWhite, TextAlign::kLeft, p.smallFont);
-    const int n = std::snprintf(value, sizeof value, "%d", static_cast<int>(dh));
+    const int n = formatText(value, sizeof value, "%d", static_cast<int>(dh));
     text(x(0.155), y(0.73), {value, static_cast<std::size_t>(n)}, kDimCyan, TextAlign::kRight, p.smallFont);
     if (ra < dh + 100.0 && in_.verticalSpeedFpm < -50.0) {
       c.select(makePen(colour(kAmber), brightness, 1));
@@ -94,7 +95,7 @@ void EadiDisplay::drawHeights(const Pens& p) {
   if (ra < kRadioAltitudeShownBelowFt) {
     // The label follows the value without a space of its own, so that it ends on the screen.
     text(x(0.89), y(0.73), "RA", kDimWhite, TextAlign::kLeft, p.smallFont);
-    const int n = std::snprintf(value, sizeof value, "%d", static_cast<int>(eadiRadioAltitudeReadout(ra)));
+    const int n = formatText(value, sizeof value, "%d", static_cast<int>(eadiRadioAltitudeReadout(ra)));
     text(x(0.89), y(0.73), {value, static_cast<std::size_t>(n)}, kDimCyan, TextAlign::kRight, p.smallFont);
   }
 }

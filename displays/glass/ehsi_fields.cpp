@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 #include "displays/glass/ehsi_display.h"
 
@@ -59,14 +60,14 @@ void EhsiDisplay::drawMap(const Card& c) {
     const std::int32_t h = xUnits(0.02);
     const Point diamond[] = {{at.x, at.y - h}, {at.x + h, at.y}, {at.x, at.y + h}, {at.x - h, at.y}};
     canvas().polygon(diamond, 4);
-    std::snprintf(label, sizeof label, "%02d", (slot.waypointIndex + 1) % 100);
+    formatText(label, sizeof label, "%02d", (slot.waypointIndex + 1) % 100);
     text(at.x + h + 2, at.y, label, colour(kDimWhite), TextAlign::kLeft);
   }
 }
 
 void EhsiDisplay::drawHeadingBox() {
   char value[8];
-  std::snprintf(value, sizeof value, "%03d", headingReadout(in_.headingDeg));
+  formatText(value, sizeof value, "%03d", headingReadout(in_.headingDeg));
   const std::int32_t half = xUnits(0.07);
   const std::int32_t top = yUnits(0.03), bottom = yUnits(0.07), tip = yUnits(0.075);
   canvas().select(pens_.white);
@@ -117,9 +118,9 @@ void EhsiDisplay::drawDataFields() {
 
   text(left, yUnits(0.06), in_.fmsSource ? "DTRK" : "CRS", white, TextAlign::kLeft);
   if (in_.fmsSource && !in_.fmsValid) {
-    std::snprintf(value, sizeof value, "---");
+    formatText(value, sizeof value, "---");
   } else {
-    std::snprintf(value, sizeof value, "%03d",
+    formatText(value, sizeof value, "%03d",
                   headingReadout(in_.fmsSource ? in_.fmsDesiredTrackDeg : in_.selectedCourseDeg));
   }
   text(left, yUnits(0.13), value, cyan, TextAlign::kLeft);
@@ -131,23 +132,23 @@ void EhsiDisplay::drawDataFields() {
 
   const std::optional<double> distance = usableDistanceNm(in_);
   if (distance) {
-    std::snprintf(value, sizeof value, "%2.1f NM", *distance < 1e5 ? *distance : 99999.9);
+    formatText(value, sizeof value, "%2.1f NM", *distance < 1e5 ? *distance : 99999.9);
     text(rightEdge, yUnits(0.13), value, cyan, TextAlign::kRight);
   }
 
   text(left, yUnits(0.66), "HDG", white, TextAlign::kLeft);
-  std::snprintf(value, sizeof value, "%03d", headingReadout(in_.headingBugDeg));
+  formatText(value, sizeof value, "%03d", headingReadout(in_.headingBugDeg));
   text(left, yUnits(0.73), value, cyan, TextAlign::kLeft);
 
   if (!in_.timeToGo) {
     text(rightEdge, yUnits(0.66), "GSPD", white, TextAlign::kRight);
     const double gs = std::isfinite(in_.groundSpeedKt) && in_.groundSpeedKt > 0.0 ? in_.groundSpeedKt : 0.0;
-    std::snprintf(value, sizeof value, "%d KTS", roundHalfAway(gs < 9999.0 ? gs : 9999.0));
+    formatText(value, sizeof value, "%d KTS", roundHalfAway(gs < 9999.0 ? gs : 9999.0));
     text(rightEdge, yUnits(0.73), value, cyan, TextAlign::kRight);
   } else {
     text(rightEdge, yUnits(0.66), "TTG", white, TextAlign::kRight);
     if (distance) {
-      std::snprintf(value, sizeof value, "%d MIN", timeToGoMinutes(*distance, in_.groundSpeedKt));
+      formatText(value, sizeof value, "%d MIN", timeToGoMinutes(*distance, in_.groundSpeedKt));
       text(rightEdge, yUnits(0.73), value, cyan, TextAlign::kRight);
     } else {
       text(rightEdge, yUnits(0.73), "--", amber, TextAlign::kRight);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 
 namespace xaq::displays {
@@ -84,9 +85,9 @@ void twinDistanceText(const EhsiInputs& in, EhsiReadout& out) {
   const std::optional<double> d = usableDistanceNm(in);
   if (!d) return;
   if (*d < 99.95) {  // 99.95 would print as "100.0"
-    std::snprintf(out, sizeof out, "%2.1f NM", *d);
+    formatText(out, sizeof out, "%2.1f NM", *d);
   } else {
-    std::snprintf(out, sizeof out, "%4d NM", roundHalfAway(*d < 99999.0 ? *d : 99999.0));
+    formatText(out, sizeof out, "%4d NM", roundHalfAway(*d < 99999.0 ? *d : 99999.0));
   }
 }
 
@@ -94,11 +95,11 @@ void twinSpeedText(const EhsiInputs& in, EhsiReadout& out) {
   out[0] = '\0';
   if (!in.timeToGo) {
     const double gs = std::isfinite(in.groundSpeedKt) && in.groundSpeedKt > 0.0 ? in.groundSpeedKt : 0.0;
-    std::snprintf(out, sizeof out, "%3d KTS", roundHalfAway(gs < 9999.0 ? gs : 9999.0));
+    formatText(out, sizeof out, "%3d KTS", roundHalfAway(gs < 9999.0 ? gs : 9999.0));
     return;
   }
   if (const std::optional<double> d = usableDistanceNm(in)) {
-    std::snprintf(out, sizeof out, "%3d MIN", timeToGoMinutes(*d, in.groundSpeedKt));
+    formatText(out, sizeof out, "%3d MIN", timeToGoMinutes(*d, in.groundSpeedKt));
   }
 }
 

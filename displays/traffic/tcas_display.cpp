@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/format_text.h"
 #include "displays/glass/flat_earth.h"
 
 namespace xaq::displays {
@@ -25,7 +26,7 @@ void relativeAltitudeLabel(double relativeAltitudeFt, char (&out)[8]) {
   const double hundreds = std::trunc(relativeAltitudeFt / 100.0);
   // Far beyond any altitude the logic keeps; held so the text always fits.
   const int shown = static_cast<int>(std::fmax(-999.0, std::fmin(999.0, hundreds)));
-  std::snprintf(out, sizeof out, "%+03d", shown);
+  formatText(out, sizeof out, "%+03d", shown);
 }
 
 double tcasPixelsPerNm(double heightPx) { return toPixel(kOwnY * heightPx) / kSeenAheadNm; }

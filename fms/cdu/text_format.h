@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <string>
 
+#include "common/format_text.h"
+
 namespace xaq::fms {
 
 template <typename... Args>
 std::string textf(const char* format, Args... args) {
   char buffer[64];
-  const int n = std::snprintf(buffer, sizeof buffer, format, args...);
+  const int n = formatText(buffer, sizeof buffer, format, args...);
   if (n < 0) return {};
   return std::string(buffer, static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n) : sizeof buffer - 1);
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "frame/aircraft_state.h"
 #include "frame/gauge_registry.h"
 #include "gauges/glareshield/altsel_layout.h"
@@ -46,7 +47,7 @@ std::int32_t XAQ_HOSTCALL turnKnob(abi::PixPoint*, std::uint32_t flags) {
 const char* XAQ_HOSTCALL preselectTooltip(double, std::uint32_t, const char*, abi::HostVarRecord*, abi::GaugeHeader*) {
   static char text[48];
   const AircraftState* a = aircraft();
-  std::snprintf(text, sizeof text, "Altitude preselect controller: %d FT",
+  formatText(text, sizeof text, "Altitude preselect controller: %d FT",
                 a != nullptr ? static_cast<int>(a->altitudePreselector.valueFt()) : 0);
   return text;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "displays/glareshield/course_heading_knobs.h"
 #include "frame/aircraft_state.h"
 #include "frame/gauge_registry.h"
@@ -35,7 +36,7 @@ double XAQ_HOSTCALL clockDigits(abi::ElementHeader* element) {
   const displays::ClockDigits d = a->clock.digits(a->simTimeS());
   const int value = Field == 0 ? d.hours : Field == 1 ? d.minutes : d.seconds;
   char shown[8];
-  std::snprintf(shown, sizeof shown, "%02d", value);
+  formatText(shown, sizeof shown, "%02d", value);
   writeText(s, shown);
   if (s != nullptr) s->foreground = a->clock.digitColour();
   return 0.0;
@@ -126,7 +127,7 @@ const char* XAQ_HOSTCALL knobTooltip(double value, std::uint32_t, const char*, a
                                      abi::GaugeHeader*) {
   static char text[40];
   const long deg = std::lround(tooltipValue(value, record));
-  std::snprintf(text, sizeof text, Variable == kCourseVariable ? "Course selector: %03ld\xB0" : "Heading selector: %03ld\xB0",
+  formatText(text, sizeof text, Variable == kCourseVariable ? "Course selector: %03ld\xB0" : "Heading selector: %03ld\xB0",
                 ((deg % 360) + 360) % 360);
   return text;
 }

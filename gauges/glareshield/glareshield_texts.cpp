@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/format_text.h"
 #include "gauges/glareshield/switchlights_layout.h"
 
 namespace xaq::gauges::glareshield {
@@ -22,7 +23,7 @@ template <std::size_t N>
 AdvisoryElementText formatted(const char* format, const std::array<char, N>& text) {
   AdvisoryElementText out{};
   const AdvisoryElementText value = copied(text);
-  std::snprintf(out.data(), out.size(), format, value.data());
+  formatText(out.data(), out.size(), format, value.data());
   return out;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "common/format_text.h"
 #include "displays/analog/attitude_director.h"
 #include "displays/glass/eadi_display.h"
 #include "frame/aircraft_state.h"
@@ -98,7 +99,7 @@ template <int Index>
 ReadoutText modeText(const AircraftState& a, abi::ElementHeader*) {
   const std::string_view text = a.eadiInputs().modeTexts[Index];
   ReadoutText out{};
-  std::snprintf(out.data(), out.size(), "%.*s", static_cast<int>(text.size()), text.data());
+  formatText(out.data(), out.size(), "%.*s", static_cast<int>(text.size()), text.data());
   return out;
 }
 
@@ -117,13 +118,13 @@ ReadoutText dhAlert(const AircraftState& a, abi::ElementHeader*) {
 
 ReadoutText radioAltitude(const AircraftState& a, abi::ElementHeader*) {
   ReadoutText out{};
-  std::snprintf(out.data(), out.size(), "%s", displays::radioAltitudeText(true, samples(a).radioAltitudeFt).data());
+  formatText(out.data(), out.size(), "%s", displays::radioAltitudeText(true, samples(a).radioAltitudeFt).data());
   return out;
 }
 
 ReadoutText decisionHeight(const AircraftState& a, abi::ElementHeader*) {
   ReadoutText out{};
-  std::snprintf(out.data(), out.size(), "%s", displays::decisionHeightText(true, decisionHeightFt(a)).data());
+  formatText(out.data(), out.size(), "%s", displays::decisionHeightText(true, decisionHeightFt(a)).data());
   return out;
 }
 

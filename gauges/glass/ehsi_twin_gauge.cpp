@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 #include "frame/aircraft_state.h"
 #include "frame/gauge_registry.h"
@@ -60,20 +61,20 @@ ReadoutText ehsiText(const frame::AircraftState& a, abi::ElementHeader*) {
   displays::EhsiReadout value = "";
   Write(a.ehsiInputs(), value);
   ReadoutText out{};
-  std::snprintf(out.data(), out.size(), "%s", value);
+  formatText(out.data(), out.size(), "%s", value);
   return out;
 }
 
 void courseText(const EhsiInputs& in, displays::EhsiReadout& out) {
   const double course = in.fmsSource ? in.fmsDesiredTrackDeg : in.selectedCourseDeg;
-  std::snprintf(out, sizeof out, "%03d", displays::headingReadout(course));
+  formatText(out, sizeof out, "%03d", displays::headingReadout(course));
 }
 void bugText(const EhsiInputs& in, displays::EhsiReadout& out) {
-  std::snprintf(out, sizeof out, "%03d", displays::headingReadout(in.headingBugDeg));
+  formatText(out, sizeof out, "%03d", displays::headingReadout(in.headingBugDeg));
 }
 template <int Pointer>
 void sourceText(const EhsiInputs& in, displays::EhsiReadout& out) {
-  std::snprintf(out, sizeof out, "%s",
+  formatText(out, sizeof out, "%s",
                 displays::bearingSourceName(Pointer, Pointer == 2 ? in.bearingSource2 : in.bearingSource1));
 }
 

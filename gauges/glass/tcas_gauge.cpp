@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 #include "frame/gauge_registry.h"
 #include "gauges/glass/tcas_layout.h"
@@ -35,7 +36,7 @@ const char* XAQ_HOSTCALL verticalSpeedTooltip(double value, std::uint32_t, const
                                               abi::GaugeHeader*) {
   static char text[64];
   const double fpm = tooltipValue(value, record);
-  std::snprintf(text, sizeof text, "Vertical speed indicator: %d feet/min", roundHalfAway(fpm));
+  formatText(text, sizeof text, "Vertical speed indicator: %d feet/min", roundHalfAway(fpm));
   return text;
 }
 

@@ -21,15 +21,6 @@ double hostValue(abi::ElementHeader* element) {
   return 0.0;
 }
 
-void setHidden(abi::ElementHeader* element, bool hidden) {
-  if (element == nullptr) return;
-  if (hidden) {
-    element->imageFlags |= abi::kImageHidden;
-  } else {
-    element->imageFlags &= ~abi::kImageHidden;
-  }
-}
-
 namespace {
 abi::ElementHeader* descend(abi::ElementHeader* element, int depth) {
   for (int i = 0; i < depth && element != nullptr; ++i) {

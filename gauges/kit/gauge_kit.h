@@ -293,7 +293,14 @@ void writeText(abi::StringElement* element, const char* value);
 double hostValue(abi::ElementHeader* element);
 
 // Shows or hides an element (image-flag bit 30).
-void setHidden(abi::ElementHeader* element, bool hidden);
+inline void setHidden(abi::ElementHeader* element, bool hidden) {
+  if (element == nullptr) return;
+  if (hidden) {
+    element->imageFlags |= abi::kImageHidden;
+  } else {
+    element->imageFlags &= ~abi::kImageHidden;
+  }
+}
 
 // From `element`, steps `depth` times to the first child of the current element (doing nothing
 // and returning null when a list is missing), then sets or clears `bits` in that element's image

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/format_text.h"
 #include "services/text_lines.h"
 
 namespace xaq::services {
@@ -16,7 +17,7 @@ constexpr std::size_t kNotesLineChars = 1023;
 
 Clipboard::Clipboard() {
   for (int k = 0; k < kLines; ++k) {
-    std::snprintf(lines_[static_cast<std::size_t>(k)].data(), kLineBytes, "Clipboard line %d", k);
+    formatText(lines_[static_cast<std::size_t>(k)].data(), kLineBytes, "Clipboard line %d", k);
   }
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
+
 namespace xaq::systems {
 
 namespace {
@@ -17,7 +19,7 @@ constexpr const char* kLoadTest = "+8.88";
 std::string reading(const char* format, double value) {
   if (!std::isfinite(value)) value = 0.0;
   char text[32];
-  const int n = std::snprintf(text, sizeof text, format, value);
+  const int n = formatText(text, sizeof text, format, value);
   return n > 0 ? std::string(text, static_cast<std::size_t>(std::min<int>(n, sizeof text - 1))) : std::string();
 }
 

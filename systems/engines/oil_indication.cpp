@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 
 namespace xaq::systems {
@@ -30,13 +31,13 @@ double oilTemperatureShownC(double temperatureC, bool dcPowerAvailable) {
 
 std::string oilPressureTooltip(int engine, double shownPsi) {
   char text[64];
-  std::snprintf(text, sizeof text, "%s engine oil pressure: %d PSI", side(engine), roundHalfAway(shownPsi));
+  formatText(text, sizeof text, "%s engine oil pressure: %d PSI", side(engine), roundHalfAway(shownPsi));
   return text;
 }
 
 std::string oilTemperatureTooltip(int engine, double shownC) {
   char text[64];
-  std::snprintf(text, sizeof text, "%s engine oil temperature: %d", side(engine), roundHalfAway(shownC));
+  formatText(text, sizeof text, "%s engine oil temperature: %d", side(engine), roundHalfAway(shownC));
   return text;
 }
 

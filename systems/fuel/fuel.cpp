@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
 #include "common/rounding.h"
 #include "common/sound_slots.h"
 
@@ -109,17 +110,17 @@ int shown(double value) {
 
 void quantityTooltip(double tankGallons, char* out, std::size_t size) {
   if (out == nullptr || size == 0) return;
-  std::snprintf(out, size, "Fuel quantity: %d LBs", shown(tankPounds(tankGallons)));
+  formatText(out, size, "Fuel quantity: %d LBs", shown(tankPounds(tankGallons)));
 }
 
 void temperatureTooltip(double outsideAirTempC, char* out, std::size_t size) {
   if (out == nullptr || size == 0) return;
-  std::snprintf(out, size, "Fuel tank temperature: %d", shown(tankTemperatureC(outsideAirTempC)));
+  formatText(out, size, "Fuel tank temperature: %d", shown(tankTemperatureC(outsideAirTempC)));
 }
 
 void engineFuelTemperatureTooltip(int engine, double outsideAirTempC, char* out, std::size_t size) {
   if (out == nullptr || size == 0) return;
-  std::snprintf(out, size, "%s engine fuel temperature: %d\xB0" "C", engine == 1 ? "Left" : "Right",
+  formatText(out, size, "%s engine fuel temperature: %d\xB0" "C", engine == 1 ? "Left" : "Right",
                 shown(tankTemperatureC(outsideAirTempC)));
 }
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/format_text.h"
+
 namespace xaq::systems {
 
 namespace {
@@ -191,15 +193,15 @@ std::int32_t decodeTransponder(double bcd) {
 
 // The texts are bounded whatever the numbers: each field is held to its digits.
 void comNavText(ComNavFrequency f, char (&out)[8]) {
-  std::snprintf(out, sizeof out, "%d.%02d", held(f.mhz, 999), held(f.hundredths, 99));
+  formatText(out, sizeof out, "%d.%02d", held(f.mhz, 999), held(f.hundredths, 99));
 }
 
 void adfText(AdfFrequency f, char (&out)[8]) {
-  std::snprintf(out, sizeof out, "%d.%d", held(f.khz, 9999), held(f.tenths, 9));
+  formatText(out, sizeof out, "%d.%d", held(f.khz, 9999), held(f.tenths, 9));
 }
 
 void transponderText(std::int32_t code, char (&out)[8]) {
-  std::snprintf(out, sizeof out, "%04d", held(code, 9999));
+  formatText(out, sizeof out, "%04d", held(code, 9999));
 }
 
 std::string_view radioCommandName(int command) {

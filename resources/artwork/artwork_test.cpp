@@ -13,6 +13,7 @@
 
 #include "gauges/instruments/flaps_layout.h"
 #include "resources/artwork/art_kit.h"
+#include "resources/artwork/art_testing.h"
 #include "resources/artwork/families.h"
 
 namespace xaq::art {
@@ -28,15 +29,6 @@ std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
 std::vector<std::uint8_t> readFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-int brightness(Rgb c) { return (c.r + c.g + c.b) / 3; }
-
-Bitmap drawn(std::uint32_t id) {
-  static const Registry art = allArtworks();
-  const Artwork* artwork = art.find(id);
-  EXPECT_NE(artwork, nullptr) << id;
-  return artwork != nullptr ? render(*artwork) : Bitmap{};
 }
 
 TEST(ArtBitmap, BmpIsUncompressedBottomUpAndReadsBack) {

@@ -1,37 +1,71 @@
-// The TCAS vertical speed indicator: a round dial with the ±6000 ft/min marks at the needle's
-// angles, the dark screen in the middle for the traffic picture, a rim pointer that leaves the
-// picture uncovered, and the OFF flag; the virtual-cockpit twin's dial has a plain dark centre.
+// The TCAS vertical speed indicator: a round dial with the dark screen in the middle for the
+// traffic picture, the ±6000 ft/min ticks and numerals at the needle's angles in the ring round
+// it, a rim pointer that leaves the picture uncovered, and the OFF flag; the virtual-cockpit
+// twin's dial has a plain dark centre.
+
+#include "resources/artwork/glass/tcas_art.h"
 
 #include <cmath>
 
 #include "gauges/glass/tcas_layout.h"
-#include "resources/artwork/art_kit.h"
 #include "resources/artwork/families.h"
 
 namespace xaq::art {
 
+namespace tcas = gauges::tcas;
+
 namespace {
 
-namespace tcas = gauges::tcas;
+constexpr double kScreenRingWidth = 2.0;
+constexpr double kMajorTickLength = 7.0;
+constexpr double kMinorTickLength = 4.0;
+
+// The screen's centre: the picture is the circle inscribed in its square.
+double screenCentreX() { return tcas::kScreenAt.x + tcas::kScreenSize.width / 2.0; }
+double screenCentreY() { return tcas::kScreenAt.y + tcas::kScreenSize.height / 2.0; }
+
+}  // namespace
+
+double tcasScreenEdgeRadius() {
+  // Measured from the needle's pivot, so a screen set off the pivot still keeps the scale clear.
+  const double offset = std::hypot(screenCentreX() - tcas::kNeedle.pivot.x, screenCentreY() - tcas::kNeedle.pivot.y);
+  return offset + tcas::kScreenSize.width / 2.0 + kScreenRingWidth;
+}
+
+DialGeometry tcasDialGeometry() {
+  // The kit's dial keeps its bezel and its ticks' outer end at the scale table's points; the
+  // ticks are short and the numerals sit in the band the screen leaves free.
+  DialGeometry dial = dialGeometry(tcas::kBackgroundSize, tcas::kNeedle.pivot, tcas::kScale);
+  const double edge = tcasScreenEdgeRadius();
+  dial.tickInner = dial.tickOuter - kMajorTickLength;
+  dial.minorInner = dial.tickOuter - kMinorTickLength;
+  dial.legendRadius = (edge + dial.tickInner) / 2.0;
+  dial.legendSize = (dial.tickInner - edge) * 0.8;
+  return dial;
+}
+
+namespace {
 
 void paintDial(cairo_t* cr) {
   const Palette& colours = palette(Lighting::kDay);
-  const DialGeometry dial = dialGeometry(tcas::kBackgroundSize, tcas::kNeedle.pivot, tcas::kScale);
+  const DialGeometry dial = tcasDialGeometry();
   drawPanel(cr, tcas::kBackgroundSize, dial, colours);
   drawDialFace(cr, dial, colours);
-  drawScale(cr, dial, tcas::kScale, colours);
   // The screen's dark glass inside a thin ring; the display clips its picture to this circle.
-  const double cx = tcas::kScreenAt.x + tcas::kScreenSize.width / 2.0;
-  const double cy = tcas::kScreenAt.y + tcas::kScreenSize.height / 2.0;
+  const double cx = screenCentreX(), cy = screenCentreY();
   setColour(cr, colours.bezelDark);
-  cairo_arc(cr, cx, cy, tcas::kScreenSize.width / 2.0 + 2.0, 0, 2 * M_PI);
+  cairo_arc(cr, cx, cy, tcas::kScreenSize.width / 2.0 + kScreenRingWidth, 0, 2 * M_PI);
   cairo_fill(cr);
   setColour(cr, rgb(0x101010));
   cairo_arc(cr, cx, cy, tcas::kScreenSize.width / 2.0, 0, 2 * M_PI);
   cairo_fill(cr);
-  drawText(cr, tcas::kNeedle.pivot.x - 62, tcas::kNeedle.pivot.y - 78, "VS", dial.legendSize * 0.7, colours.marks);
-  drawText(cr, tcas::kNeedle.pivot.x - 64, tcas::kNeedle.pivot.y + 80, "x1000", dial.legendSize * 0.55,
-           colours.marks, false);
+  // The scale last, at the needle's own table, in the ring round the screen.
+  drawScale(cr, dial, tcas::kScale, colours);
+  // The captions on the plate keep the size of a plain dial's numerals.
+  const double caption = dialGeometry(tcas::kBackgroundSize, tcas::kNeedle.pivot, tcas::kScale).legendSize;
+  drawText(cr, tcas::kNeedle.pivot.x - 62, tcas::kNeedle.pivot.y - 78, "VS", caption * 0.7, colours.marks);
+  drawText(cr, tcas::kNeedle.pivot.x - 64, tcas::kNeedle.pivot.y + 80, "x1000", caption * 0.55, colours.marks,
+           false);
 }
 
 // The pointer: only its outer part, from the screen's edge to the marks.

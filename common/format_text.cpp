@@ -19,9 +19,9 @@ class Sink {
     if (count_ + 1 < size_) out_[count_] = c;
     ++count_;
   }
+  // Texts here are a few characters: a plain loop beats a call to memcpy.
   void put(const char* text, std::size_t n) {
-    if (count_ + 1 < size_) std::memcpy(out_ + count_, text, std::min(n, size_ - 1 - count_));
-    count_ += n;
+    for (std::size_t i = 0; i < n; ++i) put(text[i]);
   }
   void repeat(char c, int n) {
     for (int i = 0; i < n; ++i) put(c);
@@ -76,16 +76,46 @@ void integer(Sink& sink, const Spec& spec, unsigned long long magnitude, bool ne
   field(sink, spec, signOf(negative, spec), zeros, digits, n, spec.precision < 0);
 }
 
+// The digits of a readout's usual value (under a million, up to three decimals) from the value
+// scaled to a whole number: exact unless the scaled value lies within a hair of a half, where
+// only the exact decimal expansion can say which way printf rounds (false: the caller does that).
+bool scaledDigits(double magnitude, int precision, char* digits, std::size_t& n) {
+  static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0};
+  if (precision > 3 || !(magnitude < 1e6)) return false;
+  const double scaled = magnitude * kScale[precision];
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  // The product's rounding error is below 1e-6 here (scaled < 2^30, 2^-53 relative).
+  if (std::fabs(fraction - 0.5) < 1e-6) return false;
+  const auto units = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+  char all[24];
+  const auto r = std::to_chars(all, all + sizeof all, units);
+  std::size_t count = static_cast<std::size_t>(r.ptr - all);
+  // At least one digit before the point: 5 at two decimals is "0.05".
+  const std::size_t need = static_cast<std::size_t>(precision) + 1;
+  std::size_t lead = count < need ? need - count : 0;
+  n = 0;
+  const std::size_t integerDigits = count + lead - static_cast<std::size_t>(precision);
+  for (std::size_t i = 0; i < count + lead; ++i) {
+    if (i == integerDigits) digits[n++] = '.';
+    digits[n++] = i < lead ? '0' : all[i - lead];
+  }
+  return true;
+}
+
 // False when the value is one printf writes in its own way (not finite, or too long to bother).
 bool fixed(Sink& sink, const Spec& spec, double value) {
   const int precision = spec.precision < 0 ? 6 : spec.precision;
   if (!std::isfinite(value) || std::fabs(value) >= 1e30 || precision > 40) return false;
-  char digits[80];
-  const auto r = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision);
-  if (r.ec != std::errc()) return false;
   const bool negative = std::signbit(value);
-  const char* start = digits + (digits[0] == '-' ? 1 : 0);
-  field(sink, spec, signOf(negative, spec), 0, start, static_cast<std::size_t>(r.ptr - start), true);
+  char digits[80];
+  std::size_t n = 0;
+  if (!scaledDigits(std::fabs(value), precision, digits, n)) {
+    const auto r = std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed, precision);
+    if (r.ec != std::errc()) return false;
+    n = static_cast<std::size_t>(r.ptr - digits);
+  }
+  field(sink, spec, signOf(negative, spec), 0, digits, n, true);
   return true;
 }
 
@@ -116,10 +146,7 @@ int formatTextV(char* out, std::size_t size, const char* format, std::va_list ar
   Sink sink(out, size);
   for (const char* p = format; *p != '\0'; ++p) {
     if (*p != '%') {
-      const char* end = std::strchr(p, '%');
-      const std::size_t n = end != nullptr ? static_cast<std::size_t>(end - p) : std::strlen(p);
-      sink.put(p, n);
-      p += n - 1;
+      sink.put(*p);
       continue;
     }
     ++p;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -55,6 +56,22 @@ TEST(FormatText, FixedPointAgreesWithTheCLibraryIncludingItsRounding) {
     formatText(ours, sizeof ours, "%5.1f", v);
     std::snprintf(theirs, sizeof theirs, "%5.1f", v);
     ASSERT_STREQ(ours, theirs) << v;
+  }
+  // Values on and next to the halves of each precision it works out itself, and a spread of
+  // magnitudes across the million where it hands over to the exact conversion.
+  std::uint64_t state = 12345;
+  for (int i = 0; i < 20000; ++i) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    const double spread = static_cast<double>(state >> 11) / 9007199254740992.0 * 2.5e6 - 0.5e6;
+    const double half = (i % 4000) * 0.0005;
+    for (double v : {spread, half, std::nextafter(half, 0.0), std::nextafter(half, 1.0), -half}) {
+      for (const char* f : {"%.0f", "%.1f", "%.2f", "%.3f", "%09.2f"}) {
+        char ours[48], theirs[48];
+        formatText(ours, sizeof ours, f, v);
+        std::snprintf(theirs, sizeof theirs, f, v);
+        ASSERT_STREQ(ours, theirs) << f << " " << v;
+      }
+    }
   }
 }
 

@@ -12,11 +12,10 @@
 namespace xaq::sim {
 
 // What a lookup sees: the world and the air data computed from it once per frame.
+// What a host variable is read from: the world and its air data (worked out once for the frame).
 struct HostView {
   const World& world;
-  AirData air;
-  explicit HostView(const World& w) : world(w), air(airData(w)) {}
-  HostView(const World& w, const AirData& a) : world(w), air(a) {}
+  const AirData& air;
 };
 
 // The largest id the host's table may hold.

@@ -9,6 +9,7 @@
 #include <istream>
 #include <sstream>
 
+#include "common/format_text.h"
 #include "simhost/flight_model.h"
 #include "simhost/key_events.h"
 #include "simhost/renderer.h"
@@ -37,7 +38,7 @@ bool parseNumber(const std::string& text, double& value) {
 
 std::string format(double value) {
   char text[40];
-  std::snprintf(text, sizeof text, "%.6f", value == 0 ? 0.0 : value);  // no "-0.000000"
+  formatText(text, sizeof text, "%.6f", value == 0 ? 0.0 : value);  // no "-0.000000"
   return text;
 }
 

@@ -281,7 +281,7 @@ double SimHost::valueOf(std::uint32_t id, const HostVariable* variable, const Ho
 }
 
 double SimHost::hostValue(std::uint32_t id) const {
-  return valueOf(id, findHostVariable(id), HostView(world, airCache_.of(world)));
+  return valueOf(id, findHostVariable(id), HostView{world, airCache_.of(world)});
 }
 
 bool SimHost::delivered(std::uint32_t id, double& value) const {
@@ -373,7 +373,7 @@ void SimHost::runFrame() {
   // order. Nothing is kept (a scenario's expectations and the renderer evaluate the elements they
   // look at themselves).
   // The world does not move during the pass, so its air data is worked out once.
-  const HostView view(world, airCache_.of(world));
+  const HostView view{world, airCache_.of(world)};
   for (const UpdateEntry& u : updateList_) {
     for (int i = 0; i < u.axes.count; ++i) {
       abi::applyAxis(u.axes.axis[i], u.element,

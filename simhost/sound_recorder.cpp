@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "common/format_text.h"
+
 namespace xaq::sim {
 
 int SoundRecorder::open(double nowS) {
@@ -77,7 +79,7 @@ bool SoundRecorder::writeList(const std::string& path) const {
   out << "time,slot,operation,attenuation\n";
   char line[96];
   for (const SoundCall& c : calls_) {
-    std::snprintf(line, sizeof line, "%.3f,%d,%s,%d\n", c.simSeconds, c.slot, c.operation.c_str(), c.attenuation);
+    formatText(line, sizeof line, "%.3f,%d,%s,%d\n", c.simSeconds, c.slot, c.operation.c_str(), c.attenuation);
     out << line;
   }
   return static_cast<bool>(out);

@@ -12,6 +12,7 @@
 #include "gauges/engine/engine_dials_layout.h"
 #include "gauges/instruments/instrument_kit.h"
 #include "gauges/kit/switch_family.h"
+#include "gauges/kit/text_memo.h"
 
 namespace xaq::gauges {
 
@@ -68,9 +69,12 @@ double XAQ_HOSTCALL readout(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
   // Without the aircraft the propeller and fuel flow readouts answer 1, the others 0.
   if (a == nullptr) return D == kPropSpeed || D == kFuelFlow ? 1.0 : 0.0;
-  const std::string text =
-      displays::engineReadoutText(kDials[D].quantity, shownValue(D, E, *a), instruments::instrumentPower(*a));
-  writeText(abi::elementAs<abi::StringElement>(element), text.c_str());
+  static TextMemo<double, bool> memo;
+  const double value = shownValue(D, E, *a);
+  const bool powered = instruments::instrumentPower(*a);
+  const char* text =
+      memo.text([&] { return displays::engineReadoutText(kDials[D].quantity, value, powered); }, value, powered);
+  writeText(abi::elementAs<abi::StringElement>(element), text);
   return 0.0;
 }
 

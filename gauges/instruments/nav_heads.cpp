@@ -21,15 +21,6 @@ using frame::AircraftState;
 using systems::Radio;
 using Window = pedestal::Window;
 
-template <Radio R, Window W>
-double XAQ_HOSTCALL frequencyText(abi::ElementHeader* element) {
-  const AircraftState* a = aircraft();
-  char shown[8] = "";
-  if (a != nullptr) pedestal::radioWindowText(a->radios.state(), R, W, instrumentPower(*a), shown);
-  writeText(abi::elementAs<abi::StringElement>(element), shown);
-  return 0.0;
-}
-
 template <Radio R>
 double XAQ_HOSTCALL transferImage(abi::ElementHeader*) {
   const AircraftState* a = aircraft();
@@ -97,8 +88,8 @@ struct NavHead {
   }
 
   static inline constinit std::array<abi::StringElement, 2> readouts = {
-      frequency(gauge(), kActiveFrequency, &frequencyText<R, Window::kActive>),
-      frequency(gauge(), kStandbyFrequency, &frequencyText<R, Window::kStandby>)};
+      frequency(gauge(), kActiveFrequency, &pedestal::radioWindow<R, Window::kActive>),
+      frequency(gauge(), kStandbyFrequency, &pedestal::radioWindow<R, Window::kStandby>)};
   static inline constinit std::array<abi::IconElement, 2> images = {
       icon(gauge(), kTransferSwitchId, {kTransferArea.x, kTransferArea.y}, 2, 0, &transferImage<R>),
       icon(gauge(), kLight.imageId, {kLight.at.x, kLight.at.y}, 2, 0, &masterLight<kNav1>)};
@@ -127,8 +118,8 @@ struct NavHead {
   };
 
   static inline constinit std::array<abi::StringElement, 2> twinReadouts = {
-      frequency(twin(), kTwinActiveFrequency, &frequencyText<R, Window::kActive>),
-      frequency(twin(), kTwinStandbyFrequency, &frequencyText<R, Window::kStandby>)};
+      frequency(twin(), kTwinActiveFrequency, &pedestal::radioWindow<R, Window::kActive>),
+      frequency(twin(), kTwinStandbyFrequency, &pedestal::radioWindow<R, Window::kStandby>)};
   static inline constinit auto twinChildren = family::elementList(twinReadouts);
   static inline constinit abi::StaticImageElement twinBackground =
       staticImage(twin(), kNav1 ? kNav1TwinBackgroundId : kNav2TwinBackgroundId, {0, 0}, twinChildren.data());

@@ -1,16 +1,17 @@
 #include "gauges/kit/gauge_kit.h"
 
-#include <cstring>
-
 namespace xaq::gauges {
 
 std::int32_t XAQ_HOSTCALL quietGaugeCallback(abi::GaugeHeader*, std::int32_t, std::uint32_t) { return 0; }
 
 void writeText(abi::StringElement* element, const char* value) {
   if (element == nullptr || element->text == nullptr || element->maxLength == 0) return;
+  // Readouts are a few characters each and every one is written every frame: a plain loop.
   const std::size_t room = element->maxLength - 1u;
-  const std::size_t length = value != nullptr ? strnlen(value, room) : 0;
-  if (length > 0) std::memcpy(element->text, value, length);
+  std::size_t length = 0;
+  if (value != nullptr) {
+    for (; length < room && value[length] != '\0'; ++length) element->text[length] = value[length];
+  }
   element->text[length] = '\0';
 }
 

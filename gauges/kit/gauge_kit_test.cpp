@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <set>
+#include <string>
 
 #include "frame/gauge_registry.h"
 #include "frame/host_services.h"
 #include "gauges/kit/gauge_kit.h"
 #include "gauges/kit/testing/gauge_tester.h"
+#include "gauges/kit/text_memo.h"
 
 namespace xaq::gauges {
 namespace {
@@ -72,6 +76,36 @@ TEST(GaugeKit, WriteTextStaysInsideTheHostsBuffer) {
   buffer[0] = 'x';
   writeText(&e, "a");
   EXPECT_EQ(buffer[0], 'x');
+}
+
+TEST(GaugeKit, AReadoutIsFormattedAgainOnlyWhenItsInputsChange) {
+  TextMemo<double, bool> memo;
+  int made = 0;
+  auto text = [&](double v, bool powered) {
+    return std::string(memo.text(
+        [&] {
+          ++made;
+          char t[16];
+          std::snprintf(t, sizeof t, "%.1f%s", v, powered ? "" : "!");
+          return std::string(t);
+        },
+        v, powered));
+  };
+  EXPECT_EQ(text(85.25, true), "85.2");
+  EXPECT_EQ(text(85.25, true), "85.2");
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(text(85.25, false), "85.2!") << "every input counts";
+  EXPECT_EQ(text(0.0, true), "0.0");
+  EXPECT_EQ(text(-0.0, true), "-0.0") << "negative zero prints differently, so it is another input";
+  EXPECT_EQ(made, 4);
+  const double nan = std::nan("");
+  text(nan, true);
+  text(nan, true);
+  EXPECT_EQ(made, 5) << "the same NaN is the same input";
+  // A text longer than the memo holds is cut, terminated.
+  TextMemo<int> longer;
+  const std::string cut = longer.text([] { return std::string(200, 'x'); }, 1);
+  EXPECT_EQ(cut.size(), TextMemo<int>::kTextBytes - 1);
 }
 
 TEST(GaugeKit, FontNamesAreCutToTheHostsField) {

@@ -75,18 +75,18 @@ void apuGenerator(AircraftState& a, Effects& e) { a.apu.generatorSwitch(e); }
 void apuBleed(AircraftState& a, Effects& e) { a.apu.bleedSwitch(e); }
 void apuLoadMeter(AircraftState& a, Effects& e) { a.apu.loadMeterSwitch(e); }
 
-std::string readoutValue(const AircraftState& a, Readout which) {
+systems::MeterReading readoutValue(const AircraftState& a, Readout which) {
   const systems::ElectricalState& e = electricalOf(a);
   const PanelSwitchRecord& s = a.switches.state();
   switch (which) {
-    case Readout::kDcVolts: return systems::dcVoltmeterText(e, s);
-    case Readout::kDcLoad: return systems::dcLoadMeterText(e, s);
-    case Readout::kMainBatteryLoad: return systems::mainBatteryLoadText(e, s);
-    case Readout::kAuxBatteryLoad: return systems::auxBatteryLoadText(e, s);
-    case Readout::kAcVolts: return systems::acVoltmeterText(e, s);
-    case Readout::kAcLoad: return systems::acLoadMeterText(e, s);
-    case Readout::kInverterVolts: return systems::inverterVoltmeterText(e, s);
-    case Readout::kInverterLoad: return systems::inverterLoadMeterText(e, s);
+    case Readout::kDcVolts: return systems::dcVoltmeterReading(e, s);
+    case Readout::kDcLoad: return systems::dcLoadMeterReading(e, s);
+    case Readout::kMainBatteryLoad: return systems::mainBatteryLoadReading(e, s);
+    case Readout::kAuxBatteryLoad: return systems::auxBatteryLoadReading(e, s);
+    case Readout::kAcVolts: return systems::acVoltmeterReading(e, s);
+    case Readout::kAcLoad: return systems::acLoadMeterReading(e, s);
+    case Readout::kInverterVolts: return systems::inverterVoltmeterReading(e, s);
+    case Readout::kInverterLoad: return systems::inverterLoadMeterReading(e, s);
     case Readout::kCount: break;
   }
   return {};

@@ -9,7 +9,9 @@
 
 #include "frame/aircraft_state.h"
 #include "gauges/kit/switch_family.h"
+#include "gauges/kit/text_memo.h"
 #include "gauges/overhead/overhead_layout.h"
+#include "systems/electrical/electrical_indications.h"
 
 namespace xaq::gauges::overhead {
 
@@ -281,12 +283,20 @@ inline constexpr abi::ValueCallback kLampImages[] = {
 };
 static_assert(std::size(kLampImages) == static_cast<std::size_t>(Lamp::kCount));
 
-// The readouts' texts: blank without an aircraft or power, the test pattern while tested.
-std::string readoutValue(const AircraftState& a, Readout which);
+// The readouts' texts: blank without an aircraft or power, the test pattern while tested. Each
+// readout prints its text again only when what it shows has changed.
+systems::MeterReading readoutValue(const AircraftState& a, Readout which);
 template <Readout Which>
 double XAQ_HOSTCALL readout(abi::ElementHeader* element) {
   const AircraftState* a = aircraft();
-  writeText(abi::elementAs<abi::StringElement>(element), a != nullptr ? readoutValue(*a, Which).c_str() : "");
+  auto* text = abi::elementAs<abi::StringElement>(element);
+  if (a == nullptr) {
+    writeText(text, "");
+    return 0.0;
+  }
+  static TextMemo<bool, bool, double> memo;
+  const systems::MeterReading r = readoutValue(*a, Which);
+  writeText(text, memo.text([&] { return systems::meterText(r); }, r.powered, r.testing, r.value));
   return 0.0;
 }
 

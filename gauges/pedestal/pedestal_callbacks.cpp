@@ -32,19 +32,34 @@ void turnRadioKnob(systems::Radios& radios, systems::Radio r, int direction, boo
   }
 }
 
-void radioWindowText(const systems::RadiosState& s, systems::Radio r, Window w, bool powered, char (&out)[8]) {
-  out[0] = '\0';
-  if (!powered) return;
+RadioWindowValue radioWindowValue(const systems::RadiosState& s, systems::Radio r, Window w) {
   using systems::Radio;
-  if (r == Radio::kTransponder) {
-    if (w == Window::kActive) systems::transponderText(s.transponderCode, out);
-  } else if (r == Radio::kAdf1 || r == Radio::kAdf2) {
+  if (r == Radio::kTransponder) return {s.transponderCode, 0};
+  if (r == Radio::kAdf1 || r == Radio::kAdf2) {
     const systems::AdfHead& h = s.adf[r == Radio::kAdf2 ? 1 : 0];
-    systems::adfText(w == Window::kActive ? h.active : h.standby, out);
-  } else {
-    const systems::ComNavHead& h = s.comNav[static_cast<std::size_t>(r)];
-    systems::comNavText(w == Window::kActive ? h.active : h.standby, out);
+    const systems::AdfFrequency& f = w == Window::kActive ? h.active : h.standby;
+    return {f.khz, f.tenths};
   }
+  const systems::ComNavHead& h = s.comNav[static_cast<std::size_t>(r)];
+  const systems::ComNavFrequency& f = w == Window::kActive ? h.active : h.standby;
+  return {f.mhz, f.hundredths};
+}
+
+std::array<char, 8> radioWindowText(systems::Radio r, Window w, RadioWindowValue v, bool powered) {
+  char out[8] = "";
+  using systems::Radio;
+  if (!powered) {
+    // blank
+  } else if (r == Radio::kTransponder) {
+    if (w == Window::kActive) systems::transponderText(v.whole, out);
+  } else if (r == Radio::kAdf1 || r == Radio::kAdf2) {
+    systems::adfText({v.whole, v.part}, out);
+  } else {
+    systems::comNavText({v.whole, v.part}, out);
+  }
+  std::array<char, 8> text{};
+  std::memcpy(text.data(), out, sizeof out);
+  return text;
 }
 
 bool transferPressed(const systems::RadiosState& s, systems::Radio r) {

@@ -2,11 +2,15 @@
 // What the pedestal's callbacks compute, apart from the tables: the radio windows' texts, the
 // knobs' effects, where the lever handles stand and which knob position the images show.
 
+#include <array>
 #include <cstdint>
 
 #include "common/effects.h"
 #include "displays/glareshield/efis_controls.h"
 #include "frame/abi/host_abi.h"
+#include "frame/module_lifecycle.h"
+#include "gauges/kit/gauge_kit.h"
+#include "gauges/kit/text_memo.h"
 #include "gauges/pedestal/pedestal_layout.h"
 #include "systems/switches/radios.h"
 #include "systems/switches/weather_radar.h"
@@ -17,8 +21,31 @@ namespace xaq::gauges::pedestal {
 void turnRadioKnob(systems::Radios& radios, systems::Radio r, int direction, bool outer, Effects& fx);
 
 enum class Window { kActive, kStandby };
+// What a digit window shows, as numbers: the frequency's two fields (the transponder: its code).
+struct RadioWindowValue {
+  std::int32_t whole = 0;
+  std::int32_t part = 0;
+};
+RadioWindowValue radioWindowValue(const systems::RadiosState& s, systems::Radio r, Window w);
 // A digit window's text: blank without DC power (and where the head has no such window).
-void radioWindowText(const systems::RadiosState& s, systems::Radio r, Window w, bool powered, char (&out)[8]);
+std::array<char, 8> radioWindowText(systems::Radio r, Window w, RadioWindowValue v, bool powered);
+
+// A digit window's value callback, the same on the pedestal's radios and the NAV heads: the text
+// is made again only when the window's numbers or the power have changed.
+template <systems::Radio R, Window W>
+double XAQ_HOSTCALL radioWindow(abi::ElementHeader* element) {
+  const frame::AircraftState* a = frame::aircraft();
+  auto* s = abi::elementAs<abi::StringElement>(element);
+  if (a == nullptr) {
+    writeText(s, "");
+    return 0.0;
+  }
+  static TextMemo<bool, std::int32_t, std::int32_t> memo;
+  const bool powered = a->electrical.state().dcPowerAvailable;
+  const RadioWindowValue v = radioWindowValue(a->radios.state(), R, W);
+  writeText(s, memo.text([&] { return radioWindowText(R, W, v, powered); }, powered, v.whole, v.part));
+  return 0.0;
+}
 bool transferPressed(const systems::RadiosState& s, systems::Radio r);
 
 enum class EfisControl { kMapRange, kArc, kMap, kTimeToGo, kBearing1, kBearing2, kDhOrAdiDim, kHsiDim };

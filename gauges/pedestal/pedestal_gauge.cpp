@@ -110,16 +110,6 @@ std::int32_t XAQ_HOSTCALL efisControl(abi::PixPoint*, std::uint32_t flags) {
 
 // ---- element values ----
 
-template <Radio R, pedestal::Window W>
-double XAQ_HOSTCALL radioWindow(abi::ElementHeader* element) {
-  frame::AircraftState* a = aircraft();
-  if (a == nullptr) return 0.0;
-  char shown[8];
-  pedestal::radioWindowText(a->radios.state(), R, W, powered(*a), shown);
-  writeText(abi::elementAs<abi::StringElement>(element), shown);
-  return 0.0;
-}
-
 template <Radio R>
 double XAQ_HOSTCALL transferButton(abi::ElementHeader*) {
   frame::AircraftState* a = aircraft();
@@ -258,7 +248,7 @@ constexpr std::uint16_t kDigitsLength = 8;
 
 template <Radio R, pd::Window W>
 constexpr abi::StringElement window(abi::GaugeHeader* g, Rect r) {
-  return text(g, at(r), {r.w, r.h}, kDigitsLength, 0, &radioWindow<R, W>, kDigits);
+  return text(g, at(r), {r.w, r.h}, kDigitsLength, 0, &pedestal::radioWindow<R, W>, kDigits);
 }
 
 // One radio face: the digit windows and the transfer button's two looks.

@@ -25,11 +25,9 @@ std::string reading(const char* format, double value) {
 
 // The shared rule of every readout: dark without DC power, the test pattern while its test
 // switch is held, else the reading.
-std::string meter(const ElectricalState& e, std::int32_t testCounter, const char* testPattern,
-                  const char* format, double value) {
-  if (!e.dcPowerAvailable) return {};
-  if (testCounter > 0) return testPattern;
-  return reading(format, value);
+MeterReading meter(const ElectricalState& e, std::int32_t testCounter, const char* testPattern,
+                   const char* format, double value) {
+  return {e.dcPowerAvailable, testCounter > 0, value, testPattern, format};
 }
 
 double dcBusOnSelector(const ElectricalState& e, std::int32_t selector) {
@@ -83,35 +81,41 @@ double temperatureNeedle(const ElectricalState& e, const PanelSwitchRecord& s, d
 
 }  // namespace
 
-std::string dcVoltmeterText(const ElectricalState& e, const PanelSwitchRecord& s) {
+std::string meterText(const MeterReading& r) {
+  if (!r.powered) return {};
+  if (r.testing) return r.testPattern;
+  return reading(r.format, r.value);
+}
+
+MeterReading dcVoltmeterReading(const ElectricalState& e, const PanelSwitchRecord& s) {
   return meter(e, s.dcMeterTest, kVoltsTest, "%5.1f", dcBusOnSelector(e, s.busVoltageMonitor));
 }
 
-std::string dcLoadMeterText(const ElectricalState& e, const PanelSwitchRecord& s) {
+MeterReading dcLoadMeterReading(const ElectricalState& e, const PanelSwitchRecord& s) {
   return meter(e, s.dcMeterTest, kLoadTest, "%5.2f", dcLoadOnSelector(e, s.loadMonitor));
 }
 
-std::string mainBatteryLoadText(const ElectricalState& e, const PanelSwitchRecord& s) {
+MeterReading mainBatteryLoadReading(const ElectricalState& e, const PanelSwitchRecord& s) {
   return meter(e, s.dcMeterTest, kLoadTest, "%5.2f", e.loads.mainBattery);
 }
 
-std::string auxBatteryLoadText(const ElectricalState& e, const PanelSwitchRecord& s) {
+MeterReading auxBatteryLoadReading(const ElectricalState& e, const PanelSwitchRecord& s) {
   return meter(e, s.dcMeterTest, kLoadTest, "%5.2f", e.loads.auxBattery);
 }
 
-std::string acVoltmeterText(const ElectricalState& e, const PanelSwitchRecord& s) {
+MeterReading acVoltmeterReading(const ElectricalState& e, const PanelSwitchRecord& s) {
   return meter(e, s.acMeterTest, kAcVoltsTest, "%5.1f", acPhase(e.ac.gen1PhaseVolts, e.ac.gen2PhaseVolts, s.phaseSelector));
 }
 
-std::string acLoadMeterText(const ElectricalState& e, const PanelSwitchRecord& s) {
+MeterReading acLoadMeterReading(const ElectricalState& e, const PanelSwitchRecord& s) {
   return meter(e, s.acMeterTest, kLoadTest, "%5.2f", acPhase(e.ac.gen1PhaseLoads, e.ac.gen2PhaseLoads, s.phaseSelector));
 }
 
-std::string inverterVoltmeterText(const ElectricalState& e, const PanelSwitchRecord& s) {
+MeterReading inverterVoltmeterReading(const ElectricalState& e, const PanelSwitchRecord& s) {
   return meter(e, s.acMeterTest, kAcVoltsTest, "%5.1f", inverterOnSelector(e.inverters, s.inverterSelector, false));
 }
 
-std::string inverterLoadMeterText(const ElectricalState& e, const PanelSwitchRecord& s) {
+MeterReading inverterLoadMeterReading(const ElectricalState& e, const PanelSwitchRecord& s) {
   return meter(e, s.acMeterTest, kLoadTest, "%5.2f", inverterOnSelector(e.inverters, s.inverterSelector, true));
 }
 

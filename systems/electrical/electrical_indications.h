@@ -10,14 +10,24 @@
 
 namespace xaq::systems {
 
-std::string dcVoltmeterText(const ElectricalState& e, const PanelSwitchRecord& s);
-std::string dcLoadMeterText(const ElectricalState& e, const PanelSwitchRecord& s);
-std::string mainBatteryLoadText(const ElectricalState& e, const PanelSwitchRecord& s);
-std::string auxBatteryLoadText(const ElectricalState& e, const PanelSwitchRecord& s);
-std::string acVoltmeterText(const ElectricalState& e, const PanelSwitchRecord& s);
-std::string acLoadMeterText(const ElectricalState& e, const PanelSwitchRecord& s);
-std::string inverterVoltmeterText(const ElectricalState& e, const PanelSwitchRecord& s);
-std::string inverterLoadMeterText(const ElectricalState& e, const PanelSwitchRecord& s);
+// A readout before it is printed: everything its text is made from.
+struct MeterReading {
+  bool powered = false;
+  bool testing = false;   // its test switch held: the test pattern
+  double value = 0.0;
+  const char* testPattern = "";
+  const char* format = "";  // printf format of the value
+};
+std::string meterText(const MeterReading& r);
+
+MeterReading dcVoltmeterReading(const ElectricalState& e, const PanelSwitchRecord& s);
+MeterReading dcLoadMeterReading(const ElectricalState& e, const PanelSwitchRecord& s);
+MeterReading mainBatteryLoadReading(const ElectricalState& e, const PanelSwitchRecord& s);
+MeterReading auxBatteryLoadReading(const ElectricalState& e, const PanelSwitchRecord& s);
+MeterReading acVoltmeterReading(const ElectricalState& e, const PanelSwitchRecord& s);
+MeterReading acLoadMeterReading(const ElectricalState& e, const PanelSwitchRecord& s);
+MeterReading inverterVoltmeterReading(const ElectricalState& e, const PanelSwitchRecord& s);
+MeterReading inverterLoadMeterReading(const ElectricalState& e, const PanelSwitchRecord& s);
 
 // The battery temperature needles' value: 1 at 15 degrees C and below, 0 at 80 and above.
 double mainBatteryTempNeedle(const ElectricalState& e, const PanelSwitchRecord& s);

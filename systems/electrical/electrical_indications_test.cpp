@@ -32,64 +32,64 @@ TEST_F(Readouts, TheDcVoltmeterReadsTheSelectedBusInItsOwnOrder) {
   const char* expected[] = {" 26.8", " 28.0", " 27.0", " 23.0", " 24.0", "  0.0"};
   for (int sel = 0; sel < 6; ++sel) {
     s.busVoltageMonitor = sel;
-    EXPECT_EQ(dcVoltmeterText(e, s), expected[sel]) << sel;
+    EXPECT_EQ(meterText(dcVoltmeterReading(e, s)), expected[sel]) << sel;
   }
   s.busVoltageMonitor = 9;  // a position the selector does not have reads nothing on the bus
-  EXPECT_EQ(dcVoltmeterText(e, s), "  0.0");
+  EXPECT_EQ(meterText(dcVoltmeterReading(e, s)), "  0.0");
 }
 
 TEST_F(Readouts, TheDcLoadMeterShowsTheApuGeneratorOnRequest) {
   const char* expected[] = {" 0.35", " 0.42", " 0.13", " 0.00"};
   for (int sel = 0; sel < 4; ++sel) {
     s.loadMonitor = sel;
-    EXPECT_EQ(dcLoadMeterText(e, s), expected[sel]) << sel;
+    EXPECT_EQ(meterText(dcLoadMeterReading(e, s)), expected[sel]) << sel;
   }
   e.apu.loadDisplayRequest = true;
   s.loadMonitor = 2;
-  EXPECT_EQ(dcLoadMeterText(e, s), " 0.70");
-  EXPECT_EQ(mainBatteryLoadText(e, s), " 0.80");
-  EXPECT_EQ(auxBatteryLoadText(e, s), " 0.00");
+  EXPECT_EQ(meterText(dcLoadMeterReading(e, s)), " 0.70");
+  EXPECT_EQ(meterText(mainBatteryLoadReading(e, s)), " 0.80");
+  EXPECT_EQ(meterText(auxBatteryLoadReading(e, s)), " 0.00");
 }
 
 TEST_F(Readouts, AcMetersRunCBAOfGenerator1ThenABCOfGenerator2) {
   const char* volts[] = {"113.0", "114.0", "115.0", "112.0", "111.0", "110.0"};
   for (int sel = 0; sel < 6; ++sel) {
     s.phaseSelector = sel;
-    EXPECT_EQ(acVoltmeterText(e, s), volts[sel]) << sel;
+    EXPECT_EQ(meterText(acVoltmeterReading(e, s)), volts[sel]) << sel;
   }
   s.phaseSelector = 1;
-  EXPECT_EQ(acLoadMeterText(e, s), " 0.12");
+  EXPECT_EQ(meterText(acLoadMeterReading(e, s)), " 0.12");
   s.inverterSelector = 1;
-  EXPECT_EQ(inverterVoltmeterText(e, s), " 98.6");
-  EXPECT_EQ(inverterLoadMeterText(e, s), " 0.20");
+  EXPECT_EQ(meterText(inverterVoltmeterReading(e, s)), " 98.6");
+  EXPECT_EQ(meterText(inverterLoadMeterReading(e, s)), " 0.20");
   s.inverterSelector = 0;
-  EXPECT_EQ(inverterLoadMeterText(e, s), " 0.17");
+  EXPECT_EQ(meterText(inverterLoadMeterReading(e, s)), " 0.17");
 }
 
 TEST_F(Readouts, TestSwitchesShowTheirPatternsAndNoPowerShowsNothing) {
   s.dcMeterTest = 1;
-  EXPECT_EQ(dcVoltmeterText(e, s), " 88.8");
-  EXPECT_EQ(dcLoadMeterText(e, s), "+8.88");
-  EXPECT_EQ(mainBatteryLoadText(e, s), "+8.88");
-  EXPECT_EQ(acVoltmeterText(e, s), "113.0") << "the AC meters have their own test switch";
+  EXPECT_EQ(meterText(dcVoltmeterReading(e, s)), " 88.8");
+  EXPECT_EQ(meterText(dcLoadMeterReading(e, s)), "+8.88");
+  EXPECT_EQ(meterText(mainBatteryLoadReading(e, s)), "+8.88");
+  EXPECT_EQ(meterText(acVoltmeterReading(e, s)), "113.0") << "the AC meters have their own test switch";
   s.acMeterTest = 14;
-  EXPECT_EQ(acVoltmeterText(e, s), "888.8");
-  EXPECT_EQ(acLoadMeterText(e, s), "+8.88");
-  EXPECT_EQ(inverterVoltmeterText(e, s), "888.8");
-  EXPECT_EQ(inverterLoadMeterText(e, s), "+8.88");
+  EXPECT_EQ(meterText(acVoltmeterReading(e, s)), "888.8");
+  EXPECT_EQ(meterText(acLoadMeterReading(e, s)), "+8.88");
+  EXPECT_EQ(meterText(inverterVoltmeterReading(e, s)), "888.8");
+  EXPECT_EQ(meterText(inverterLoadMeterReading(e, s)), "+8.88");
   e.dcPowerAvailable = false;
-  for (auto text : {dcVoltmeterText, dcLoadMeterText, mainBatteryLoadText, auxBatteryLoadText, acVoltmeterText,
-                    acLoadMeterText, inverterVoltmeterText, inverterLoadMeterText}) {
-    EXPECT_EQ(text(e, s), "");
+  for (auto reading : {dcVoltmeterReading, dcLoadMeterReading, mainBatteryLoadReading, auxBatteryLoadReading,
+                       acVoltmeterReading, acLoadMeterReading, inverterVoltmeterReading, inverterLoadMeterReading}) {
+    EXPECT_EQ(meterText(reading(e, s)), "");
   }
 }
 
 TEST_F(Readouts, AReadingTooLargeForTheFormatIsHeldToTheBuffer) {
   e.busVolts[0] = 1e300;
   s.busVoltageMonitor = 1;
-  EXPECT_LT(dcVoltmeterText(e, s).size(), 32u);
+  EXPECT_LT(meterText(dcVoltmeterReading(e, s)).size(), 32u);
   e.busVolts[0] = std::nan("");
-  EXPECT_EQ(dcVoltmeterText(e, s), "  0.0");
+  EXPECT_EQ(meterText(dcVoltmeterReading(e, s)), "  0.0");
 }
 
 TEST_F(Readouts, BatteryTemperatureNeedlesRunFromOneAt15DownToZeroAt80) {

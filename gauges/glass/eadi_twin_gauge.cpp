@@ -108,11 +108,15 @@ ReadoutText label(const AircraftState&, abi::ElementHeader*) {
   return {First, Second, '\0'};
 }
 
-// At or below a decision height that is set.
-ReadoutText dhAlert(const AircraftState& a, abi::ElementHeader*) {
+// At or below a decision height that is set. The alert's box overlaps the radio-altitude readout,
+// so it is drawn after it and hidden while there is no alert: it then covers only the readout's
+// leading zero (an alert means a radio altitude under 1000 ft), and nothing otherwise.
+ReadoutText dhAlert(const AircraftState& a, abi::ElementHeader* element) {
   const double ra = samples(a).radioAltitudeFt;
   const int dh = decisionHeightFt(a);
-  if (displays::decisionHeightSet(dh) && std::isfinite(ra) && ra <= dh) return {'D', 'H', '\0'};
+  const bool alert = displays::decisionHeightSet(dh) && std::isfinite(ra) && ra <= dh;
+  setHidden(element, !alert);
+  if (alert) return {'D', 'H', '\0'};
   return {};
 }
 
@@ -187,7 +191,7 @@ abi::ElementHeader* const face[] = {
     &glideslopeFlag.header, &fastSlowPointer.header,  &glideslopePointer.header, &localizerPointer.header,
     &runwaySymbol.header,   &pitchBarSlider.header,   &rollBarSlider.header,  &mode1.header,
     &mode2.header,          &mode3.header,            &mode4.header,          &dhLabel.header,
-    &raLabel.header,        &dhAlertText.header,      &raReadout.header,      &dhReadout.header,
+    &raLabel.header,        &raReadout.header,        &dhAlertText.header,    &dhReadout.header,
     nullptr};
 constinit abi::StaticImageElement background = staticImage(&gauge_EADI_V, kBackgroundId, {0, 0}, face);
 abi::ElementHeader* const elements[] = {&background.header, nullptr};

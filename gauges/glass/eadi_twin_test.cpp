@@ -120,8 +120,11 @@ TEST_F(EadiTwin, TheDhAlertShowsAtAndBelowASetDecisionHeightAndNeverAtDh0) {
   ASSERT_EQ(a().efisControls.settings().decisionHeightFt, 10);
   radioAltitudeFt(0.0);
   EXPECT_EQ(text(eadi_twin::kDhAlertAt), "DH");
+  EXPECT_FALSE(hidden(textAt(gauge_EADI_V, eadi_twin::kDhAlertAt)));
   radioAltitudeFt(11.0);
   EXPECT_EQ(text(eadi_twin::kDhAlertAt), "");
+  EXPECT_TRUE(hidden(textAt(gauge_EADI_V, eadi_twin::kDhAlertAt)))
+      << "without an alert its box would cover the radio altitude's first digit";
   radioAltitudeFt(10.0);
   EXPECT_EQ(text(eadi_twin::kDhAlertAt), "DH");
   radioAltitudeFt(9.0);
